@@ -1,0 +1,107 @@
+#include "phrases/sorteio.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "app/textos.h"
+#include "phrases/decifrar.h"
+#include "phrases/registro.h"
+
+namespace quillora {
+namespace {
+
+Sorteio Falhar(EstadoSorteio& estado, Sorteio falha) {
+  FecharArquivos(estado);
+  return falha;
+}
+
+// First pass: the number of records (lines holding the separator).
+bool ContarRegistros(TextStream& fluxo, std::int64_t& total) {
+  std::string linha;
+  total = 0;
+  while (!fluxo.AtEndOfStream()) {
+    fluxo.ReadLineInto(linha);
+    if (TemSeparador(linha)) ++total;
+  }
+  return !fluxo.Failed();
+}
+
+// Second pass: stops on the drawn record or at the end of the file, where
+// the last record read stands in (the file may have shrunk in between).
+bool BuscarRegistro(TextStream& fluxo, EstadoSorteio& estado, bool& achou) {
+  std::string linha;
+  std::int64_t contador = 0;
+  achou = false;
+  while (!fluxo.AtEndOfStream()) {
+    fluxo.ReadLineInto(linha);
+    if (!TemSeparador(linha)) continue;
+    estado.linhaRegistro.swap(linha);
+    achou = true;
+    if (++contador == estado.numeroSorteado) break;
+  }
+  return !fluxo.Failed();
+}
+
+}  // namespace
+
+std::string CaminhoDados(Runtime& rt) {
+  return rt.AppPath() + "\\" + textos::kNomeArquivoDados;
+}
+
+Sorteio SortearRegistro(Runtime& rt, EstadoSorteio& estado,
+                        const FonteCaminho& caminho) {
+  estado.fso = rt.CreateFileSystemObject();
+  if (!estado.fso->FileExists(caminho())) {
+    return Falhar(estado, Sorteio::ArquivoInexistente);
+  }
+  estado.fluxo = estado.fso->OpenTextFile(caminho());
+  std::int64_t total = 0;
+  if (!estado.fluxo || !ContarRegistros(*estado.fluxo, total)) {
+    return Falhar(estado, Sorteio::Ilegivel);
+  }
+  if (total == 0) return Falhar(estado, Sorteio::SemFrases);
+
+  rt.Randomize(rt.Timer());
+  const double r = rt.Rnd();
+  estado.numeroSorteado =
+      static_cast<std::int64_t>(std::floor(static_cast<double>(total) * r + 1));
+
+  estado.fluxo = estado.fso->OpenTextFile(caminho());
+  bool achou = false;
+  if (!estado.fluxo || !BuscarRegistro(*estado.fluxo, estado, achou)) {
+    return Falhar(estado, Sorteio::Ilegivel);
+  }
+  if (!achou) return Falhar(estado, Sorteio::SemFrases);
+  DividirRegistro(estado.linhaRegistro, estado.autorBruto);
+  return Sorteio::Ok;
+}
+
+void FecharArquivos(EstadoSorteio& estado) {
+  if (estado.fluxo) estado.fluxo->Close();
+  estado.fluxo.reset();
+  estado.fso.reset();
+}
+
+FraseDecifrada DecifrarRegistro(const EstadoSorteio& estado) {
+  FraseDecifrada saida;
+  saida.autor = Decifrar(estado.autorBruto, textos::kChaveAutor);
+  saida.frase = Decifrar(estado.linhaRegistro, ChaveDaFrase(saida.autor));
+  return saida;
+}
+
+std::string MensagemDeFalha(Sorteio falha) {
+  const char* primeira = textos::kArquivoInexistente;
+  if (falha == Sorteio::SemFrases) primeira = textos::kArquivoSemFrases;
+  if (falha == Sorteio::Ilegivel) primeira = textos::kArquivoIlegivel;
+  return std::string(primeira) + "\r\n" + textos::kReinstale;
+}
+
+void EncerrarPorFalha(Runtime& rt, Sorteio falha,
+                      const std::function<void()>& antesDeEncerrar) {
+  rt.MsgBox(MensagemDeFalha(falha), kMsgBoxCritical, textos::kTituloMensagem);
+  if (antesDeEncerrar) antesDeEncerrar();
+  rt.End();
+  std::abort();  // not reached: End() does not return
+}
+
+}  // namespace quillora

@@ -1,0 +1,37 @@
+#pragma once
+// Buffered line splitting over any byte source, shared by every backend so
+// that all of them agree on what a line is.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace quillora {
+
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+  // Fills up to `size` bytes; returns the count, 0 at the end, -1 on error.
+  virtual long Read(char* buffer, std::size_t size) = 0;
+};
+
+class LineReader {
+ public:
+  explicit LineReader(ByteSource& source, std::size_t bufferSize = 64 * 1024);
+  bool AtEnd();
+  void ReadLine(std::string& line);
+  bool Failed() const { return failed_; }
+
+ private:
+  bool Fill();
+  void SkipLfAfterCr();
+
+  ByteSource& source_;
+  std::vector<char> buffer_;
+  std::size_t pos_ = 0;
+  std::size_t end_ = 0;
+  bool eof_ = false;
+  bool failed_ = false;
+  bool afterCr_ = false;
+};
+
+}  // namespace quillora

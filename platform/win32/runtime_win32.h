@@ -1,0 +1,28 @@
+#pragma once
+// Runtime services over Win32, for the program itself.
+#include "platform/gerador.h"
+#include "platform/runtime.h"
+
+namespace quillora {
+
+class Win32FileSystem : public FileSystemObject {
+ public:
+  bool FileExists(const std::string& path) override;
+  std::unique_ptr<TextStream> OpenTextFile(const std::string& path) override;
+};
+
+class Win32Runtime : public Runtime {
+ public:
+  std::string AppPath() override;
+  std::unique_ptr<FileSystemObject> CreateFileSystemObject() override;
+  double Timer() override;
+  void Randomize(double seed) override { gerador_.Semear(seed); }
+  double Rnd() override { return gerador_.Proximo(); }
+  void MsgBox(const std::string& text, int style, const std::string& title) override;
+  [[noreturn]] void End() override;
+
+ private:
+  Gerador gerador_;
+};
+
+}  // namespace quillora

@@ -1,0 +1,76 @@
+#include "platform/line_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace quillora {
+namespace {
+
+class MemorySource : public ByteSource {
+ public:
+  explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
+  long Read(char* buffer, std::size_t size) override {
+    const std::size_t n = std::min(size, bytes_.size() - pos_);
+    std::memcpy(buffer, bytes_.data() + pos_, n);
+    pos_ += n;
+    return static_cast<long>(n);
+  }
+
+ private:
+  std::string bytes_;
+  std::size_t pos_ = 0;
+};
+
+std::vector<std::string> Lines(const std::string& bytes, std::size_t bufferSize) {
+  MemorySource source(bytes);
+  LineReader reader(source, bufferSize);
+  std::vector<std::string> lines;
+  std::string line;
+  while (!reader.AtEnd()) {
+    reader.ReadLine(line);
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+struct Case {
+  const char* name;
+  std::string bytes;
+  std::vector<std::string> lines;
+};
+
+TEST(LineReader, SplitsAtEveryKindOfLineBreakWhateverTheBufferSize) {
+  const std::vector<Case> cases = {
+      {"empty file", "", {}},
+      {"last line without break", "a", {"a"}},
+      {"break after last line adds nothing", "a\r\n", {"a"}},
+      {"crlf lines", "ab\r\ncd", {"ab", "cd"}},
+      {"lone lf", "a\nb\n", {"a", "b"}},
+      {"lone cr", "a\rb\r", {"a", "b"}},
+      {"blank lines count", "a\r\n\r\nb", {"a", "", "b"}},
+      {"cr then crlf", "a\r\r\nb", {"a", "", "b"}},
+      {"lf then cr", "a\n\r", {"a", ""}},
+      {"only a break", "\r\n", {""}},
+      {"bytes kept", std::string("\xFE\x06\x9D\x00z", 5), {std::string("\xFE\x06\x9D\x00z", 5)}},
+  };
+  for (const Case& c : cases) {
+    for (std::size_t size : {1u, 2u, 3u, 65536u}) {
+      EXPECT_EQ(Lines(c.bytes, size), c.lines) << c.name << ", buffer " << size;
+    }
+  }
+}
+
+TEST(LineReader, ReportsAFailedReadAsTheEnd) {
+  class Broken : public ByteSource {
+    long Read(char*, std::size_t) override { return -1; }
+  } source;
+  LineReader reader(source);
+  EXPECT_TRUE(reader.AtEnd());
+  EXPECT_TRUE(reader.Failed());
+}
+
+}  // namespace
+}  // namespace quillora

@@ -1,0 +1,25 @@
+#pragma once
+// Builds dados.lst bytes from "phrase<TAB>author" lines (UTF-8), with the
+// phrase tool's own packer.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "tools/frases/empacotar.h"
+
+namespace quillora::teste {
+
+inline std::string Registro(const std::string& linhaUtf8) {
+  std::string registro, motivo;
+  EXPECT_TRUE(EmpacotarLinha(linhaUtf8, registro, motivo)) << motivo;
+  return registro;
+}
+
+inline std::string Arquivo(std::initializer_list<std::string> linhasUtf8) {
+  std::string bytes;
+  for (const std::string& l : linhasUtf8) bytes += Registro(l) + "\r\n";
+  return bytes;
+}
+
+}  // namespace quillora::teste

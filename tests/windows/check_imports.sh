@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Every Windows executable must need only system DLLs (the C++ runtime and
+# winpthread are linked in).
+set -euo pipefail
+allowed='^(KERNEL32|USER32|GDI32|SHELL32|ADVAPI32|COMCTL32|msvcrt|ole32|OLEAUT32)\.dll$'
+status=0
+for dir in "$@"; do
+  for exe in "$dir"/*.exe; do
+    while read -r dll; do
+      if ! [[ $dll =~ $allowed ]]; then
+        echo "FAIL: $exe imports $dll"; status=1
+      fi
+    done < <(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print $3}')
+  done
+done
+[ $status -eq 0 ] && echo "imports: system DLLs only"
+exit $status

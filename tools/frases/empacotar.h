@@ -1,0 +1,29 @@
+#pragma once
+// Turning the UTF-8 phrase list into the bytes of dados.lst.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillora {
+
+struct ErroDeLinha {
+  std::size_t linha;
+  std::string motivo;  // UTF-8
+};
+
+struct Empacotado {
+  std::string bytes;  // CR LF lines, ready for dados.lst
+  std::size_t registros = 0;
+  std::vector<ErroDeLinha> erros;
+};
+
+// One record from a "phrase<TAB>author" line (without its line break).
+// Returns false with a reason when the line cannot be stored.
+bool EmpacotarLinha(std::string_view linhaUtf8, std::string& registro,
+                    std::string& motivo);
+
+// Every non-empty line of `entradaUtf8`; any error means nothing is usable.
+Empacotado Empacotar(std::string_view entradaUtf8);
+
+}  // namespace quillora
