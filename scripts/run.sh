@@ -1,9 +1,19 @@
 #!/usr/bin/env bash
-# Builds the phrase tool and draws one phrase from the shipped dados.lst,
-# as the program does on each left click of its tray icon.
+# Runs Quillora: the 64-bit Windows build under Wine, beside the shipped
+# dados.lst, on the current X display. Without a display (or with
+# --texto) it draws one phrase with the phrase tool instead, as the program
+# does on each left click of its tray icon.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 cd "$ROOT"
-ensure_packages "${NATIVE_PACKAGES[@]}"
-build_preset native >/dev/null
-build/native/quillora-frases draw data/dados.lst
+if [ -z "${DISPLAY:-}" ] || [ "${1:-}" = "--texto" ]; then
+  ensure_packages "${NATIVE_PACKAGES[@]}"
+  build_preset native >/dev/null
+  exec build/native/quillora-frases draw data/dados.lst
+fi
+ensure_packages "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
+build_preset win64 >/dev/null
+cp data/dados.lst build/win64/
+wine_env
+cd build/win64
+exec "$WINE" Quillora.exe

@@ -4,6 +4,14 @@ set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib.sh"
 cd "$ROOT"
 wine_env
+if [ -z "${DISPLAY:-}" ]; then
+  export DISPLAY=:91
+  Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  trap 'kill $xvfb 2>/dev/null || true' EXIT
+  wait_for_display() { for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done; return 1; }
+  wait_for_display
+fi
 passed=0 failed=0
 for t in tests/e2e/test_*.sh; do
   if bash "$t"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $t"; fi

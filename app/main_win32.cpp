@@ -1,0 +1,37 @@
+// Quillora.exe: the board is the start-up form; after its load step the
+// program only answers window messages.
+#include <windows.h>
+
+#include <string>
+
+#include "app/aplicacao.h"
+#include "app/recursos.h"
+#include "platform/win32/janelas_win32.h"
+#include "platform/win32/runtime_win32.h"
+
+namespace {
+
+std::string Recurso(HINSTANCE instancia, int id) {
+  HRSRC r = FindResourceW(instancia, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  if (r == nullptr) return {};
+  HGLOBAL dados = LoadResource(instancia, r);
+  const void* bytes = dados ? LockResource(dados) : nullptr;
+  if (bytes == nullptr) return {};
+  return std::string(static_cast<const char*>(bytes), SizeofResource(instancia, r));
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
+  quillora::Win32Runtime rt;
+  HCURSOR mao = LoadCursorW(instancia, MAKEINTRESOURCEW(IDC_MAO));
+  quillora::Win32Janelas ws(instancia, mao);
+  quillora::Aplicacao app(rt, ws, Recurso(instancia, IDR_MURAL));
+  app.Iniciar();
+  MSG msg{};
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return 0;
+}

@@ -1,0 +1,154 @@
+#include "board/frm_mural.h"
+
+#include <cmath>
+
+#include "board/criar_regiao.h"
+
+namespace quillora {
+namespace {
+
+constexpr Cor kMarinho = Rgb(0, 0, 128);
+constexpr float kLarguraProjeto = 5325;
+constexpr float kAlturaProjeto = 2460;
+
+}  // namespace
+
+FrmMural::FrmMural(SistemaJanelas& ws, std::string gifQuadro)
+    : ws_(ws), gif_(std::move(gifQuadro)) {
+  imgEmail = {420, 2040, 375, 195, " Enviar Quillora por email."};
+  imgFechar = {4900, 150, 135, 195, " Fechar esse janela."};
+  lblAutor.Caption = "Label1";
+  lblAutor.Left = 840, lblAutor.Top = 2025, lblAutor.Width = 3975, lblAutor.Height = 195;
+  lblAutor.Font = {"Arial", 9, true, true, false};
+  lblAutor.ForeColor = kMarinho;
+  lblAutor.Alignment = Alinhamento::Direita;
+  lblFrase.Caption = "Frase";
+  lblFrase.Left = 255, lblFrase.Top = 285, lblFrase.Width = 4695, lblFrase.Height = 1680;
+  lblFrase.Font = {"Arial", 9.75, true, false, false};
+  lblFrase.ForeColor = kMarinho;
+  lblFrase.Alignment = Alinhamento::Centro;
+  lblFrase.AutoSize = true;
+  lblFrase.WordWrap = true;
+  picFundo.BackColor = ws_.CorSistema(kCorFaceBotao);
+  w_ = Px(kLarguraProjeto);
+  h_ = Py(kAlturaProjeto);
+  janela_ = ws_.CriarJanelaQuadro(*this, 0, 0, w_, h_);
+}
+
+void FrmMural::Form_Load(const std::function<void()>& carregarPrincipal) {
+  carregarPrincipal();
+  picFundo.ScaleMode = 3;
+  AjustarCaixaImagem();
+  picFundo.AutoRedraw = true;
+  Imagem imagem;
+  if (ComporGif(gif_, picFundo.BackColor, imagem)) {
+    picFundo.hDC = ws_.CriarImagemPersistente(imagem);
+    picFundo.larguraImagem = imagem.largura;
+    picFundo.alturaImagem = imagem.altura;
+  }
+  picFundo.AutoSize = true;
+  AjustarCaixaImagem();
+  picFundo.BorderStyle = 0;
+  AjustarCaixaImagem();
+  BorderStyle = 0;
+  SetWidth(picFundo.Width);
+  SetHeight(picFundo.Height);
+  const Hrgn regiao = CriarRegiao(ws_, picFundo);
+  ws_.SetWindowRgn(janela_, regiao, true);
+  picFundo.ScaleMode = 1;
+  AjustarCaixaImagem();
+}
+
+// An auto-sized box takes its picture's size plus its border (2 pixels on
+// each side when it has one); the inner size is read in the current scale.
+void FrmMural::AjustarCaixaImagem() {
+  const int tppX = ws_.TwipsPorPixelX();
+  const int tppY = ws_.TwipsPorPixelY();
+  const int borda = picFundo.BorderStyle == 0 ? 0 : 2;
+  if (picFundo.AutoSize && picFundo.larguraImagem > 0) {
+    picFundo.Width = static_cast<float>((picFundo.larguraImagem + 2 * borda) * tppX);
+    picFundo.Height = static_cast<float>((picFundo.alturaImagem + 2 * borda) * tppY);
+  }
+  const float internoX = picFundo.Width / tppX - 2 * borda;
+  const float internoY = picFundo.Height / tppY - 2 * borda;
+  const bool pixels = picFundo.ScaleMode == 3;
+  picFundo.ScaleWidth = pixels ? internoX : internoX * tppX;
+  picFundo.ScaleHeight = pixels ? internoY : internoY * tppY;
+}
+
+int FrmMural::Px(float twips) const {
+  return static_cast<int>(std::lround(twips / ws_.TwipsPorPixelX()));
+}
+int FrmMural::Py(float twips) const {
+  return static_cast<int>(std::lround(twips / ws_.TwipsPorPixelY()));
+}
+
+float FrmMural::Left() const { return static_cast<float>(x_ * ws_.TwipsPorPixelX()); }
+float FrmMural::Top() const { return static_cast<float>(y_ * ws_.TwipsPorPixelY()); }
+float FrmMural::Width() const { return static_cast<float>(w_ * ws_.TwipsPorPixelX()); }
+float FrmMural::Height() const { return static_cast<float>(h_ * ws_.TwipsPorPixelY()); }
+
+void FrmMural::SetLeft(float twips) { x_ = Px(twips); AplicarGeometria(); }
+void FrmMural::SetTop(float twips) { y_ = Py(twips); AplicarGeometria(); }
+void FrmMural::SetWidth(float twips) { w_ = Px(twips); AplicarGeometria(); }
+void FrmMural::SetHeight(float twips) { h_ = Py(twips); AplicarGeometria(); }
+
+void FrmMural::AplicarGeometria() { ws_.MoverJanela(janela_, x_, y_, w_, h_); }
+
+void FrmMural::SetVisible(bool visivel) {
+  visivel_ = visivel;
+  ws_.MostrarJanela(janela_, visivel);
+}
+
+void FrmMural::SetCaption(Rotulo& rotulo, const std::string& texto) {
+  rotulo.Caption = texto;
+  AjustarAltura(rotulo);
+  ws_.Redesenhar(janela_);
+}
+
+void FrmMural::SetLabelWidth(Rotulo& rotulo, float twips) {
+  rotulo.Width = twips;
+  AjustarAltura(rotulo);
+}
+
+// Auto-size with word wrap: the label keeps its width and its height
+// becomes its wrapped lines times the line height.
+void FrmMural::AjustarAltura(Rotulo& rotulo) {
+  if (!rotulo.AutoSize || !rotulo.WordWrap) return;
+  const int alturaPx = ws_.AlturaTexto(rotulo.Caption, rotulo.Font, Px(rotulo.Width));
+  rotulo.Height = static_cast<float>(alturaPx * ws_.TwipsPorPixelY());
+}
+
+float FrmMural::AlturaLinhaTwips(const Rotulo& rotulo) const {
+  return static_cast<float>(ws_.AlturaLinha(rotulo.Font) * ws_.TwipsPorPixelY());
+}
+
+Cena FrmMural::Desenho() {
+  Cena cena;
+  cena.fundo = picFundo.hDC;
+  for (const Rotulo* r : {&lblAutor, &lblFrase}) {
+    TextoPintado t;
+    t.texto = r->Caption;
+    t.x = Px(r->Left);
+    t.y = Py(r->Top);
+    t.largura = Px(r->Width);
+    t.altura = Py(r->Height);
+    t.fonte = r->Font;
+    t.cor = r->ForeColor;
+    t.alinhamento = r->Alignment;
+    t.quebra = r->WordWrap;
+    cena.textos.push_back(t);
+  }
+  return cena;
+}
+
+bool FrmMural::Dentro(const AreaImagem& area, int x, int y) const {
+  return x >= Px(area.Left) && x < Px(area.Left + area.Width) && y >= Py(area.Top) &&
+         y < Py(area.Top + area.Height);
+}
+
+bool FrmMural::CursorMao(int x, int y) {
+  return Dentro(imgEmail, x, y) || Dentro(imgFechar, x, y);
+}
+
+}  // namespace quillora

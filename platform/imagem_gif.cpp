@@ -1,0 +1,26 @@
+#include "platform/imagem.h"
+
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_GIF
+#define STBI_NO_STDIO
+#include <stb_image.h>
+
+namespace quillora {
+
+bool ComporGif(const std::string& gif, Cor fundo, Imagem& saida) {
+  int w = 0, h = 0, canais = 0;
+  stbi_uc* rgba = stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(gif.data()),
+                                        static_cast<int>(gif.size()), &w, &h, &canais, 4);
+  if (rgba == nullptr) return false;
+  saida.largura = w;
+  saida.altura = h;
+  saida.pixels.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+  for (std::size_t i = 0; i < saida.pixels.size(); ++i) {
+    const stbi_uc* p = rgba + i * 4;
+    saida.pixels[i] = p[3] == 0 ? fundo : Rgb(p[0], p[1], p[2]);
+  }
+  stbi_image_free(rgba);
+  return true;
+}
+
+}  // namespace quillora

@@ -1,0 +1,75 @@
+#pragma once
+// A simulated window system for tests: no display. Every call is recorded
+// with its arguments; windows keep their place, size, visibility, band and
+// region; live regions are counted; text is measured by a simple model
+// (fixed character width, word wrap) that tests can set.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/janelas.h"
+
+namespace quillora {
+
+struct RetanguloSim {
+  int esquerda, topo, direita, base;
+  bool operator==(const RetanguloSim&) const = default;
+};
+
+struct JanelaSim {
+  ManipuladorJanela* dono = nullptr;
+  int x = 0, y = 0, w = 0, h = 0;
+  bool visivel = false;
+  bool topmost = false;
+  bool temRegiao = false;
+  std::vector<RetanguloSim> regiao;  // the union of these rectangles
+};
+
+class SimJanelas : public SistemaJanelas {
+ public:
+  // --- what a test sets up ---
+  int tppX = 15, tppY = 15;
+  int larguraTela = 1024;
+  Cor faceBotao = Rgb(240, 240, 240);
+  int larguraCaractere = 7;  // pixels per character
+  int alturaLinhaPx = 16;
+
+  // --- what a test reads back ---
+  std::vector<std::string> chamadas;
+  std::map<Hwnd, JanelaSim> janelas;
+  std::map<Hrgn, std::vector<RetanguloSim>> regioesVivas;  // not owned by a window
+  int leiturasPixel = 0;
+  // Windows in front-to-back order (topmost band first).
+  std::vector<Hwnd> ordemZ;
+
+  bool RegiaoContem(Hwnd janela, int x, int y) const;
+
+  int TwipsPorPixelX() override { return tppX; }
+  int TwipsPorPixelY() override { return tppY; }
+  int LarguraTelaPixels() override { return larguraTela; }
+  Cor CorSistema(int indice) override;
+  Hwnd CriarJanelaQuadro(ManipuladorJanela& dono, int x, int y, int w, int h) override;
+  void MoverJanela(Hwnd janela, int x, int y, int w, int h) override;
+  void MostrarJanela(Hwnd janela, bool visivel) override;
+  void Redesenhar(Hwnd janela) override;
+  int SetWindowPos(Hwnd janela, std::intptr_t depoisDe, int x, int y, int cx, int cy,
+                   unsigned flags) override;
+  Hdc CriarImagemPersistente(const Imagem& imagem) override;
+  Cor GetPixel(Hdc dc, int x, int y) override;
+  Hrgn CreateRectRgn(int esquerda, int topo, int direita, int base) override;
+  int CombineRgn(Hrgn destino, Hrgn a, Hrgn b, int modo) override;
+  bool DeleteObject(Hrgn regiao) override;
+  int SetWindowRgn(Hwnd janela, Hrgn regiao, bool redesenhar) override;
+  int AlturaTexto(const std::string& texto, const Fonte& fonte, int largura) override;
+  int AlturaLinha(const Fonte& fonte) override;
+
+  int LinhasDoTexto(const std::string& texto, int largura) const;
+
+ private:
+  void TrazerParaFrente(Hwnd janela, bool topmost);
+
+  std::uintptr_t proximo_ = 0x100;
+  std::map<Hdc, Imagem> imagens_;
+};
+
+}  // namespace quillora

@@ -1,0 +1,52 @@
+#pragma once
+// The real window system: GDI and USER32 behind the SistemaJanelas interface.
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/janelas.h"
+
+namespace quillora {
+
+class Win32Janelas : public SistemaJanelas {
+ public:
+  Win32Janelas(HINSTANCE instancia, HCURSOR mao);
+  ~Win32Janelas() override;
+  Win32Janelas(const Win32Janelas&) = delete;
+  Win32Janelas& operator=(const Win32Janelas&) = delete;
+
+  int TwipsPorPixelX() override;
+  int TwipsPorPixelY() override;
+  int LarguraTelaPixels() override;
+  Cor CorSistema(int indice) override;
+  Hwnd CriarJanelaQuadro(ManipuladorJanela& dono, int x, int y, int w, int h) override;
+  void MoverJanela(Hwnd janela, int x, int y, int w, int h) override;
+  void MostrarJanela(Hwnd janela, bool visivel) override;
+  void Redesenhar(Hwnd janela) override;
+  int SetWindowPos(Hwnd janela, std::intptr_t depoisDe, int x, int y, int cx, int cy,
+                   unsigned flags) override;
+  Hdc CriarImagemPersistente(const Imagem& imagem) override;
+  Cor GetPixel(Hdc dc, int x, int y) override;
+  Hrgn CreateRectRgn(int esquerda, int topo, int direita, int base) override;
+  int CombineRgn(Hrgn destino, Hrgn a, Hrgn b, int modo) override;
+  bool DeleteObject(Hrgn regiao) override;
+  int SetWindowRgn(Hwnd janela, Hrgn regiao, bool redesenhar) override;
+  int AlturaTexto(const std::string& texto, const Fonte& fonte, int largura) override;
+  int AlturaLinha(const Fonte& fonte) override;
+
+  // Fonts are made once and kept for the run.
+  HFONT FonteGdi(const Fonte& fonte);
+  void Pintar(HWND janela, ManipuladorJanela& dono);
+  HCURSOR Mao() const { return mao_; }
+
+ private:
+  struct ImagemPersistente;
+  HINSTANCE instancia_;
+  HCURSOR mao_;
+  std::vector<std::unique_ptr<ImagemPersistente>> imagens_;
+  std::map<std::wstring, HFONT> fontes_;
+};
+
+}  // namespace quillora

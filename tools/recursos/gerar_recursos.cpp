@@ -1,0 +1,31 @@
+// Writes the program's generated pictures into the source tree:
+//   gerar_recursos DIR   ->  DIR/board/mural.gif, DIR/board/mao.cur
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "tools/recursos/cursor_mao.h"
+#include "tools/recursos/gif.h"
+#include "tools/recursos/mural.h"
+
+namespace {
+
+bool Gravar(const std::string& caminho, const std::string& bytes) {
+  std::ofstream out(caminho, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) std::cerr << caminho << ": não foi possível gravar\n";
+  return static_cast<bool>(out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "uso: gerar_recursos PASTA_DO_PROJETO\n";
+    return 2;
+  }
+  const std::string raiz = argv[1];
+  const bool ok = Gravar(raiz + "/board/mural.gif", quillora::CodificarGif(quillora::DesenharMural())) &&
+                  Gravar(raiz + "/board/mao.cur", quillora::CursorMao());
+  return ok ? 0 : 1;
+}
