@@ -13,15 +13,20 @@ void Aplicacao::Iniciar() {
 }
 
 void Aplicacao::CarregarPrincipal() {
-  if (principalCarregado_) return;
-  principalCarregado_ = true;
-  MostrarFrase();
-  visivelChecked = false;
+  if (principal_) return;
+  principal_ = std::make_unique<FrmPrincipal>(*this);
+  principal_->Form_Load();
 }
 
 void Aplicacao::MostrarFrase() {
-  ContextoCiclo ciclo{rt_, ws_, estado_, *mural_, gManterVisivel, nullptr};
+  ContextoCiclo ciclo{rt_, ws_, estado_, *mural_, gManterVisivel,
+                      [this] { principal_->RemoverIconeSeAdicionado(); }};
   quillora::MostrarFrase(ciclo);
+}
+
+FrmSobre& Aplicacao::frmSobre() {
+  if (!sobre_) sobre_ = std::make_unique<FrmSobre>(ws_);
+  return *sobre_;
 }
 
 }  // namespace quillora

@@ -23,9 +23,15 @@ std::string Recurso(HINSTANCE instancia, int id) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
-  quillora::Win32Runtime rt;
-  HCURSOR mao = LoadCursorW(instancia, MAKEINTRESOURCEW(IDC_MAO));
-  quillora::Win32Janelas ws(instancia, mao);
+  // Taken before any window exists, so that of two copies started at the
+  // same moment exactly one goes on. The handle lives as long as the process.
+  CreateMutexW(nullptr, FALSE, L"Local\\Brenvic.Quillora");
+  const bool outraCopia = GetLastError() == ERROR_ALREADY_EXISTS;
+
+  quillora::Win32Runtime rt(outraCopia);
+  quillora::Win32Janelas ws(instancia, LoadCursorW(instancia, MAKEINTRESOURCEW(IDC_MAO)),
+                            LoadIconW(instancia, MAKEINTRESOURCEW(IDI_QUILLORA)),
+                            LoadIconW(instancia, MAKEINTRESOURCEW(IDI_SOBRE)));
   quillora::Aplicacao app(rt, ws, Recurso(instancia, IDR_MURAL));
   app.Iniciar();
   MSG msg{};

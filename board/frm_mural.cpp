@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "app/enderecos.h"
+#include "app/textos.h"
 #include "board/criar_regiao.h"
 
 namespace quillora {
@@ -15,8 +17,8 @@ constexpr float kAlturaProjeto = 2460;
 
 FrmMural::FrmMural(SistemaJanelas& ws, std::string gifQuadro)
     : ws_(ws), gif_(std::move(gifQuadro)) {
-  imgEmail = {420, 2040, 375, 195, " Enviar Quillora por email."};
-  imgFechar = {4900, 150, 135, 195, " Fechar esse janela."};
+  imgEmail = {420, 2040, 375, 195, textos::kDicaEmail};
+  imgFechar = {4900, 150, 135, 195, textos::kDicaFechar};
   lblAutor.Caption = "Label1";
   lblAutor.Left = 840, lblAutor.Top = 2025, lblAutor.Width = 3975, lblAutor.Height = 195;
   lblAutor.Font = {"Arial", 9, true, true, false};
@@ -33,6 +35,11 @@ FrmMural::FrmMural(SistemaJanelas& ws, std::string gifQuadro)
   w_ = Px(kLarguraProjeto);
   h_ = Py(kAlturaProjeto);
   janela_ = ws_.CriarJanelaQuadro(*this, 0, 0, w_, h_);
+  int id = 1;
+  for (const AreaImagem* a : {&imgEmail, &imgFechar}) {
+    ws_.DefinirDica(janela_, id++, Px(a->Left), Py(a->Top), Px(a->Left + a->Width) - Px(a->Left),
+                    Py(a->Top + a->Height) - Py(a->Top), a->ToolTipText);
+  }
 }
 
 void FrmMural::Form_Load(const std::function<void()>& carregarPrincipal) {
@@ -148,7 +155,67 @@ bool FrmMural::Dentro(const AreaImagem& area, int x, int y) const {
 }
 
 bool FrmMural::CursorMao(int x, int y) {
-  return Dentro(imgEmail, x, y) || Dentro(imgFechar, x, y);
+  const Controle c = ControleEm(x, y);
+  return c == Controle::imgEmail || c == Controle::imgFechar;
 }
+
+bool FrmMural::DentroRotulo(const Rotulo& r, int x, int y) const {
+  return Dentro({r.Left, r.Top, r.Width, r.Height, {}}, x, y);
+}
+
+FrmMural::Controle FrmMural::ControleEm(int x, int y) const {
+  if (DentroRotulo(lblFrase, x, y)) return Controle::lblFrase;
+  if (DentroRotulo(lblAutor, x, y)) return Controle::lblAutor;
+  if (Dentro(imgFechar, x, y)) return Controle::imgFechar;
+  if (Dentro(imgEmail, x, y)) return Controle::imgEmail;
+  return Controle::picFundo;
+}
+
+void FrmMural::MouseDown(int botao, int /*shift*/, int x, int y) {
+  const Controle c = ControleEm(x, y);
+  if (botao == kBotaoEsquerdo) pressionado_ = c;
+  if (c == Controle::picFundo) picFundo_MouseDown(botao);
+}
+
+void FrmMural::MouseMove(int botoes, int /*shift*/, int x, int y) {
+  const Controle c = ControleEm(x, y);
+  if (c == Controle::lblFrase) lblFrase_MouseMove(botoes);
+  if (c == Controle::lblAutor) lblAutor_MouseMove(botoes);
+}
+
+// A click is the left button going down and up on the same click area.
+void FrmMural::MouseUp(int botao, int /*shift*/, int x, int y) {
+  if (botao != kBotaoEsquerdo) return;
+  const Controle c = ControleEm(x, y);
+  const Controle antes = pressionado_;
+  pressionado_ = Controle::picFundo;
+  if (c != antes) return;
+  if (c == Controle::imgEmail) imgEmail_Click();
+  if (c == Controle::imgFechar) imgFechar_Click();
+}
+
+void FrmMural::picFundo_MouseDown(int /*botao*/) { Arrastar(); }
+
+void FrmMural::lblFrase_MouseMove(int botoes) {
+  if (botoes == kBotaoEsquerdo) Arrastar();
+}
+
+void FrmMural::lblAutor_MouseMove(int botoes) {
+  if (botoes == kBotaoEsquerdo) Arrastar();
+}
+
+// A frameless window moves as if its caption had been pressed.
+void FrmMural::Arrastar() {
+  ws_.ReleaseCapture();
+  ws_.EnviarMensagem(janela_, kWmNcLButtonDown, kHtCaption, 0);
+}
+
+void FrmMural::imgEmail_Click() {
+  const Hwnd janela = janela_;
+  const std::string endereco = EnderecoFraseDoQuadro(lblFrase.Caption, lblAutor.Caption);
+  ws_.AbrirNoShell(janela, endereco, textos::kPastaShell, -1);
+}
+
+void FrmMural::imgFechar_Click() { SetVisible(false); }
 
 }  // namespace quillora

@@ -72,8 +72,24 @@ class FrmMural : public ManipuladorJanela {
 
   Cena Desenho() override;
   bool CursorMao(int x, int y) override;
+  void MouseDown(int botao, int shift, int x, int y) override;
+  void MouseMove(int botoes, int shift, int x, int y) override;
+  void MouseUp(int botao, int shift, int x, int y) override;
+
+  // The board's own event handlers.
+  void picFundo_MouseDown(int botao);
+  void lblFrase_MouseMove(int botoes);
+  void lblAutor_MouseMove(int botoes);
+  void imgEmail_Click();
+  void imgFechar_Click();
+
+  enum class Controle { picFundo, imgEmail, imgFechar, lblAutor, lblFrase };
+  // The control under a client pixel; the labels lie in front.
+  Controle ControleEm(int x, int y) const;
 
  private:
+  void Arrastar();
+  bool DentroRotulo(const Rotulo& rotulo, int x, int y) const;
   void AjustarAltura(Rotulo& rotulo);
   void AplicarGeometria();
   void AjustarCaixaImagem();
@@ -86,6 +102,7 @@ class FrmMural : public ManipuladorJanela {
   Hwnd janela_ = 0;
   int x_ = 0, y_ = 0, w_ = 0, h_ = 0;  // window, in pixels
   bool visivel_ = false;
+  Controle pressionado_ = Controle::picFundo;  // where the left button went down
 };
 
 }  // namespace quillora

@@ -43,6 +43,8 @@ struct TextoPintado {
 
 struct Cena {
   Hdc fundo = 0;  // a persistent image, or 0 for none
+  bool temCorFundo = false;  // otherwise the system button face
+  Cor corFundo = 0;
   std::vector<TextoPintado> textos;
 };
 
@@ -61,7 +63,34 @@ class ManipuladorJanela {
   virtual void MouseUp(int /*botao*/, int /*shift*/, int /*x*/, int /*y*/) {}
   // True where the pointer is the hand.
   virtual bool CursorMao(int /*x*/, int /*y*/) { return false; }
+  // A child button was pressed.
+  virtual void Comando(int /*id*/) {}
+  // The close box or the system close command.
+  virtual void Fechar() {}
+  // A message registered by name (such as "TaskbarCreated") arrived.
+  virtual void MensagemRegistrada(unsigned /*mensagem*/) {}
 };
+
+struct ItemMenu {
+  std::string legenda;  // Windows-1252, '&' marks the access key
+  bool marcado = false;
+};
+
+// The fields of the tray icon record (NOTIFYICONDATA, first form).
+struct DadosIconeBandeja {
+  std::uint32_t cbSize = 0;
+  Hwnd hWnd = 0;
+  std::uint32_t uID = 0;
+  std::uint32_t uFlags = 0;
+  std::uint32_t uCallbackMessage = 0;
+  std::uintptr_t hIcon = 0;
+  char szTip[64] = {};
+};
+
+inline constexpr int kNimAdd = 0;
+inline constexpr int kNimDelete = 2;
+inline constexpr unsigned kWmNcLButtonDown = 0xA1;
+inline constexpr int kHtCaption = 2;
 
 class SistemaJanelas {
  public:
@@ -93,6 +122,39 @@ class SistemaJanelas {
   // will be drawn (word wrap, ampersands literal), and the font's line height.
   virtual int AlturaTexto(const std::string& texto, const Fonte& fonte, int largura) = 0;
   virtual int AlturaLinha(const Fonte& fonte) = 0;
+
+  // --- the shell ---
+  virtual int AlturaTelaPixels() = 0;
+  // A window that is never shown: the owner of the tray icon and its menu.
+  virtual Hwnd CriarJanelaOculta(ManipuladorJanela& dono, const std::string& titulo) = 0;
+  virtual std::uintptr_t IconeAplicacao() = 0;
+  virtual unsigned RegistrarMensagem(const std::string& nome) = 0;
+  virtual int ShellNotifyIcon(int mensagem, const DadosIconeBandeja& dados) = 0;
+  // Pops the menu up at the pointer; the index picked, or -1 when dismissed.
+  virtual int MostrarMenu(Hwnd dono, const std::vector<ItemMenu>& itens) = 0;
+  // Opens a document (an address, Windows-1252) with its default program.
+  virtual void AbrirNoShell(Hwnd dono, const std::string& arquivo,
+                            const std::string& pasta, int mostrar) = 0;
+  virtual void ReleaseCapture() = 0;
+  virtual long EnviarMensagem(Hwnd janela, unsigned mensagem, std::uintptr_t w,
+                           std::intptr_t l) = 0;
+  // A tooltip over a rectangle of a window's client area (pixels).
+  virtual void DefinirDica(Hwnd janela, int id, int x, int y, int w, int h,
+                           const std::string& texto) = 0;
+
+  // --- the About dialog ---
+  // A fixed-size window with a thin border, its own icon and a close box
+  // only, of the given client size; hidden until shown modally.
+  virtual Hwnd CriarJanelaDialogo(ManipuladorJanela& dono, const std::string& titulo,
+                                  int larguraCliente, int alturaCliente, Cor fundo) = 0;
+  virtual Hwnd CriarBotao(Hwnd pai, int id, const std::string& legenda, int x, int y,
+                          int w, int h, const Fonte& fonte) = 0;
+  virtual void CentralizarNaTela(Hwnd janela) = 0;
+  // Shows the window and returns once it is destroyed; meanwhile the
+  // program's other windows take no input.
+  virtual void ExecutarModal(Hwnd janela) = 0;
+  virtual void DestruirJanela(Hwnd janela) = 0;
+  virtual void TrazerParaFrente(Hwnd janela) = 0;
 };
 
 }  // namespace quillora

@@ -48,6 +48,9 @@ class Runtime {
   virtual double Rnd() = 0;
   virtual void MsgBox(const std::string& text, int style,
                       const std::string& title) = 0;
+  // True when another copy of the program was already running when this
+  // one started.
+  virtual bool PrevInstance() = 0;
   // Ends the program at once; nothing after the call runs.
   [[noreturn]] virtual void End() = 0;
 };

@@ -23,6 +23,7 @@ class PosixRuntime : public Runtime {
   double Rnd() override { return gerador_.Proximo(); }
   // Prints the title and text on standard error.
   void MsgBox(const std::string& text, int style, const std::string& title) override;
+  bool PrevInstance() override { return false; }
   [[noreturn]] void End() override;
 
  private:

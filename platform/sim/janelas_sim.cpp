@@ -146,4 +146,116 @@ int SimJanelas::AlturaTexto(const std::string& texto, const Fonte&, int largura)
 
 int SimJanelas::AlturaLinha(const Fonte&) { return alturaLinhaPx; }
 
+Hwnd SimJanelas::CriarJanelaOculta(ManipuladorJanela& dono, const std::string& titulo) {
+  const Hwnd janela = proximo_++;
+  JanelaSim& j = janelas[janela];
+  j.dono = &dono;
+  j.titulo = titulo;
+  j.oculta = true;
+  chamadas.push_back("CreateHiddenWindow " + titulo);
+  return janela;
+}
+
+unsigned SimJanelas::RegistrarMensagem(const std::string& nome) {
+  chamadas.push_back("RegisterWindowMessage " + nome);
+  return nome == "TaskbarCreated" ? taskbarCreated : 0xC100;
+}
+
+int SimJanelas::ShellNotifyIcon(int mensagem, const DadosIconeBandeja& dados) {
+  chamadas.push_back(Chamada("Shell_NotifyIcon", {mensagem}));
+  notificacoes.push_back({mensagem, dados});
+  const auto chave = std::make_pair(dados.hWnd, dados.uID);
+  if (mensagem == kNimAdd) {
+    if (icones.count(chave) != 0) return 0;  // the shell refuses a second add
+    icones[chave] = dados;
+    return 1;
+  }
+  if (mensagem == kNimDelete) return icones.erase(chave) == 1 ? 1 : 0;
+  return 0;
+}
+
+int SimJanelas::MostrarMenu(Hwnd, const std::vector<ItemMenu>& itens) {
+  chamadas.push_back("TrackPopupMenu");
+  menus.push_back(itens);
+  if (escolhasMenu.empty()) return -1;
+  const int escolha = escolhasMenu.front();
+  escolhasMenu.erase(escolhasMenu.begin());
+  return escolha;
+}
+
+void SimJanelas::AbrirNoShell(Hwnd dono, const std::string& arquivo, const std::string& pasta,
+                              int mostrar) {
+  chamadas.push_back("ShellExecute");
+  aberturas.push_back({dono, arquivo, pasta, mostrar});
+}
+
+void SimJanelas::ReleaseCapture() { chamadas.push_back("ReleaseCapture"); }
+
+long SimJanelas::EnviarMensagem(Hwnd, unsigned mensagem, std::uintptr_t w, std::intptr_t l) {
+  chamadas.push_back(Chamada("SendMessage", {mensagem, static_cast<long long>(w), l}));
+  return 0;
+}
+
+void SimJanelas::DefinirDica(Hwnd janela, int id, int x, int y, int w, int h,
+                             const std::string& texto) {
+  dicas.push_back({janela, id, x, y, w, h, texto});
+}
+
+Hwnd SimJanelas::CriarJanelaDialogo(ManipuladorJanela& dono, const std::string& titulo,
+                                    int larguraCliente, int alturaCliente, Cor fundo) {
+  const Hwnd janela = proximo_++;
+  JanelaSim& j = janelas[janela];
+  j.dono = &dono;
+  j.titulo = titulo;
+  j.dialogo = true;
+  j.w = larguraCliente;
+  j.h = alturaCliente;
+  j.fundo = fundo;
+  chamadas.push_back(Chamada("CreateDialog", {larguraCliente, alturaCliente}));
+  return janela;
+}
+
+Hwnd SimJanelas::CriarBotao(Hwnd pai, int id, const std::string& legenda, int x, int y, int w,
+                            int h, const Fonte& fonte) {
+  botoes.push_back({pai, id, legenda, x, y, w, h, fonte});
+  return proximo_++;
+}
+
+void SimJanelas::CentralizarNaTela(Hwnd janela) {
+  JanelaSim& j = janelas.at(janela);
+  j.x = (larguraTela - j.w) / 2;
+  j.y = (alturaTela - j.h) / 2;
+  chamadas.push_back(Chamada("Center", {j.x, j.y}));
+}
+
+void SimJanelas::ExecutarModal(Hwnd janela) {
+  chamadas.push_back("ModalBegin");
+  std::vector<Hwnd> desabilitadas;
+  for (auto& [h, j] : janelas) {
+    if (h != janela && j.habilitada) {
+      j.habilitada = false;
+      desabilitadas.push_back(h);
+    }
+  }
+  janelas.at(janela).visivel = true;
+  while (janelas.count(janela) != 0 && !duranteModal.empty()) {
+    auto acao = duranteModal.front();
+    duranteModal.erase(duranteModal.begin());
+    acao(janela);
+  }
+  if (janelas.count(janela) != 0) DestruirJanela(janela);  // the script left it open
+  for (Hwnd h : desabilitadas) {
+    if (janelas.count(h) != 0) janelas.at(h).habilitada = true;
+  }
+  chamadas.push_back("ModalEnd");
+}
+
+void SimJanelas::DestruirJanela(Hwnd janela) {
+  chamadas.push_back("DestroyWindow");
+  janelas.erase(janela);
+  ordemZ.erase(std::remove(ordemZ.begin(), ordemZ.end(), janela), ordemZ.end());
+}
+
+void SimJanelas::TrazerParaFrente(Hwnd) { chamadas.push_back("SetForegroundWindow"); }
+
 }  // namespace quillora

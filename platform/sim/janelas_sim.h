@@ -3,6 +3,7 @@
 // with its arguments; windows keep their place, size, visibility, band and
 // region; live regions are counted; text is measured by a simple model
 // (fixed character width, word wrap) that tests can set.
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -18,6 +19,11 @@ struct RetanguloSim {
 
 struct JanelaSim {
   ManipuladorJanela* dono = nullptr;
+  std::string titulo;
+  bool oculta = false;     // the host: never shown
+  bool dialogo = false;
+  bool habilitada = true;  // takes input
+  Cor fundo = 0;
   int x = 0, y = 0, w = 0, h = 0;
   bool visivel = false;
   bool topmost = false;
@@ -41,6 +47,35 @@ class SimJanelas : public SistemaJanelas {
   int leiturasPixel = 0;
   // Windows in front-to-back order (topmost band first).
   std::vector<Hwnd> ordemZ;
+  int alturaTela = 768;
+  unsigned taskbarCreated = 0xC0DE;
+
+  struct Abertura {
+    Hwnd dono;
+    std::string arquivo, pasta;
+    int mostrar;
+  };
+  std::vector<Abertura> aberturas;  // ShellExecute calls
+  std::vector<std::pair<int, DadosIconeBandeja>> notificacoes;  // Shell_NotifyIcon calls
+  std::map<std::pair<Hwnd, std::uint32_t>, DadosIconeBandeja> icones;  // in the tray now
+  std::vector<std::vector<ItemMenu>> menus;  // each menu shown
+  std::vector<int> escolhasMenu;             // what the user picks, in order (-1 dismisses)
+  struct Dica {
+    Hwnd janela;
+    int id, x, y, w, h;
+    std::string texto;
+  };
+  std::vector<Dica> dicas;
+  struct Botao {
+    Hwnd pai;
+    int id;
+    std::string legenda;
+    int x, y, w, h;
+    Fonte fonte;
+  };
+  std::vector<Botao> botoes;
+  // What the user does while a modal window is open; it receives the window.
+  std::vector<std::function<void(Hwnd)>> duranteModal;
 
   bool RegiaoContem(Hwnd janela, int x, int y) const;
 
@@ -62,6 +97,27 @@ class SimJanelas : public SistemaJanelas {
   int SetWindowRgn(Hwnd janela, Hrgn regiao, bool redesenhar) override;
   int AlturaTexto(const std::string& texto, const Fonte& fonte, int largura) override;
   int AlturaLinha(const Fonte& fonte) override;
+
+  int AlturaTelaPixels() override { return alturaTela; }
+  Hwnd CriarJanelaOculta(ManipuladorJanela& dono, const std::string& titulo) override;
+  std::uintptr_t IconeAplicacao() override { return 0x1C0; }
+  unsigned RegistrarMensagem(const std::string& nome) override;
+  int ShellNotifyIcon(int mensagem, const DadosIconeBandeja& dados) override;
+  int MostrarMenu(Hwnd dono, const std::vector<ItemMenu>& itens) override;
+  void AbrirNoShell(Hwnd dono, const std::string& arquivo, const std::string& pasta,
+                    int mostrar) override;
+  void ReleaseCapture() override;
+  long EnviarMensagem(Hwnd janela, unsigned mensagem, std::uintptr_t w, std::intptr_t l) override;
+  void DefinirDica(Hwnd janela, int id, int x, int y, int w, int h,
+                   const std::string& texto) override;
+  Hwnd CriarJanelaDialogo(ManipuladorJanela& dono, const std::string& titulo,
+                          int larguraCliente, int alturaCliente, Cor fundo) override;
+  Hwnd CriarBotao(Hwnd pai, int id, const std::string& legenda, int x, int y, int w, int h,
+                  const Fonte& fonte) override;
+  void CentralizarNaTela(Hwnd janela) override;
+  void ExecutarModal(Hwnd janela) override;
+  void DestruirJanela(Hwnd janela) override;
+  void TrazerParaFrente(Hwnd janela) override;
 
   int LinhasDoTexto(const std::string& texto, int largura) const;
 

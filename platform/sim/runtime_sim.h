@@ -33,6 +33,7 @@ class SimRuntime : public Runtime {
   double relogio = 43200.5;
   std::deque<double> sorteios;        // values Rnd() returns, in order
   std::function<void(int)> aoAbrir;   // called with the open's number (1, 2, ...)
+  bool outraCopia = false;
 
   // --- what a test reads back ---
   std::vector<std::string> chamadas;
@@ -49,6 +50,7 @@ class SimRuntime : public Runtime {
   void Randomize(double seed) override;
   double Rnd() override;
   void MsgBox(const std::string& text, int style, const std::string& title) override;
+  bool PrevInstance() override { return outraCopia; }
   [[noreturn]] void End() override;
 };
 

@@ -1,5 +1,7 @@
 #include "platform/win32/janelas_win32.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
 #include <windowsx.h>
 
 #include <cmath>
@@ -10,6 +12,8 @@ namespace quillora {
 namespace {
 
 constexpr wchar_t kClasseQuadro[] = L"QuilloraQuadro";
+constexpr wchar_t kClassePrincipal[] = L"QuilloraPrincipal";
+constexpr wchar_t kClasseSobre[] = L"QuilloraSobre";
 
 struct Contexto {
   Win32Janelas* sistema;
@@ -73,11 +77,18 @@ LRESULT CALLBACK ProcQuadro(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       break;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED) c->dono->Comando(LOWORD(wParam));
+      return 0;
+    case WM_CLOSE:
+      c->dono->Fechar();
+      return 0;
     case WM_NCDESTROY:
       delete c;
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       break;
     default:
+      if (msg >= 0xC000 && msg <= 0xFFFF) c->dono->MensagemRegistrada(msg);
       break;
   }
   return DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -98,13 +109,24 @@ struct Win32Janelas::ImagemPersistente {
   }
 };
 
-Win32Janelas::Win32Janelas(HINSTANCE instancia, HCURSOR mao) : instancia_(instancia), mao_(mao) {
+Win32Janelas::Win32Janelas(HINSTANCE instancia, HCURSOR mao, HICON iconeAplicacao,
+                           HICON iconeSobre)
+    : instancia_(instancia), mao_(mao), iconeAplicacao_(iconeAplicacao), iconeSobre_(iconeSobre) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = ProcQuadro;
   wc.hInstance = instancia_;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = kClasseQuadro;
+  RegisterClassExW(&wc);
+  wc.lpszClassName = kClassePrincipal;
+  wc.hIcon = iconeAplicacao_;
+  RegisterClassExW(&wc);
+  wc.lpszClassName = kClasseSobre;
+  wc.hIcon = iconeSobre_;
+  wc.hIconSm = iconeSobre_;
   RegisterClassExW(&wc);
 }
 
@@ -255,6 +277,11 @@ void Win32Janelas::Pintar(HWND janela, ManipuladorJanela& dono) {
   } else {
     FillRect(dc, &cliente, GetSysColorBrush(COLOR_BTNFACE));
   }
+  if (cena.temCorFundo) {
+    HBRUSH pincel = CreateSolidBrush(cena.corFundo);
+    FillRect(dc, &cliente, pincel);
+    ::DeleteObject(pincel);
+  }
   SetBkMode(dc, TRANSPARENT);
   HGDIOBJ fonteAnterior = GetCurrentObject(dc, OBJ_FONT);
   for (const TextoPintado& t : cena.textos) {
@@ -266,6 +293,186 @@ void Win32Janelas::Pintar(HWND janela, ManipuladorJanela& dono) {
   }
   SelectObject(dc, fonteAnterior);
   EndPaint(janela, &ps);
+}
+
+int Win32Janelas::AlturaTelaPixels() { return GetSystemMetrics(SM_CYSCREEN); }
+
+Hwnd Win32Janelas::CriarJanelaOculta(ManipuladorJanela& dono, const std::string& titulo) {
+  auto* contexto = new Contexto{this, &dono};
+  HWND hwnd = CreateWindowExW(0, kClassePrincipal, Largo(titulo).c_str(), WS_OVERLAPPEDWINDOW,
+                              CW_USEDEFAULT, CW_USEDEFAULT, 240, 120, nullptr, nullptr,
+                              instancia_, contexto);
+  if (hwnd == nullptr) delete contexto;
+  return reinterpret_cast<Hwnd>(hwnd);
+}
+
+std::uintptr_t Win32Janelas::IconeAplicacao() {
+  return reinterpret_cast<std::uintptr_t>(iconeAplicacao_);
+}
+
+unsigned Win32Janelas::RegistrarMensagem(const std::string& nome) {
+  return RegisterWindowMessageW(Largo(nome).c_str());
+}
+
+int Win32Janelas::ShellNotifyIcon(int mensagem, const DadosIconeBandeja& d) {
+  NOTIFYICONDATAA nid{};
+  nid.cbSize = NOTIFYICONDATAA_V1_SIZE;  // 88 bytes in the 32-bit program
+  nid.hWnd = reinterpret_cast<HWND>(d.hWnd);
+  nid.uID = d.uID;
+  nid.uFlags = d.uFlags;
+  nid.uCallbackMessage = d.uCallbackMessage;
+  nid.hIcon = reinterpret_cast<HICON>(d.hIcon);
+  static_assert(sizeof d.szTip == 64);
+  for (int i = 0; i < 64; ++i) nid.szTip[i] = d.szTip[i];
+  return Shell_NotifyIconA(static_cast<DWORD>(mensagem), &nid);
+}
+
+// The host is brought to the foreground first and sent a null message
+// after, so that the menu closes when the user clicks elsewhere.
+int Win32Janelas::MostrarMenu(Hwnd dono, const std::vector<ItemMenu>& itens) {
+  HMENU menu = CreatePopupMenu();
+  if (menu == nullptr) return -1;
+  for (std::size_t i = 0; i < itens.size(); ++i) {
+    AppendMenuW(menu, MF_STRING | (itens[i].marcado ? MF_CHECKED : MF_UNCHECKED), i + 1,
+                Largo(itens[i].legenda).c_str());
+  }
+  HWND janela = reinterpret_cast<HWND>(dono);
+  POINT p{};
+  GetCursorPos(&p);
+  SetForegroundWindow(janela);
+  const int escolha = TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD |
+                                               TPM_NONOTIFY,
+                                     p.x, p.y, 0, janela, nullptr);
+  PostMessageW(janela, WM_NULL, 0, 0);
+  DestroyMenu(menu);
+  return escolha - 1;
+}
+
+// The address goes to the shell as UTF-16 made from Windows-1252, so that
+// its accented letters survive whatever the system code page is.
+void Win32Janelas::AbrirNoShell(Hwnd dono, const std::string& arquivo,
+                                const std::string& pasta, int mostrar) {
+  ShellExecuteW(reinterpret_cast<HWND>(dono), nullptr, Largo(arquivo).c_str(), nullptr,
+                Largo(pasta).c_str(), mostrar);
+}
+
+void Win32Janelas::ReleaseCapture() { ::ReleaseCapture(); }
+
+long Win32Janelas::EnviarMensagem(Hwnd janela, unsigned mensagem, std::uintptr_t w,
+                               std::intptr_t l) {
+  return static_cast<long>(SendMessageW(reinterpret_cast<HWND>(janela), mensagem, w, l));
+}
+
+void Win32Janelas::DefinirDica(Hwnd janela, int id, int x, int y, int w, int h,
+                               const std::string& texto) {
+  HWND dono = reinterpret_cast<HWND>(janela);
+  HWND& dica = dicas_[dono];
+  if (dica == nullptr) {
+    dica = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                           WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dono, nullptr,
+                           instancia_, nullptr);
+  }
+  std::wstring largo = Largo(texto);
+  TOOLINFOW ti{};
+  ti.cbSize = sizeof ti;
+  ti.uFlags = TTF_SUBCLASS;
+  ti.hwnd = dono;
+  ti.uId = static_cast<UINT_PTR>(id);
+  ti.rect = {x, y, x + w, y + h};
+  ti.lpszText = largo.data();
+  ::SendMessageW(dica, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+Hwnd Win32Janelas::CriarJanelaDialogo(ManipuladorJanela& dono, const std::string& titulo,
+                                      int larguraCliente, int alturaCliente, Cor) {
+  const DWORD estilo = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+  const DWORD estiloEx = WS_EX_APPWINDOW;
+  RECT r{0, 0, larguraCliente, alturaCliente};
+  AdjustWindowRectEx(&r, estilo, FALSE, estiloEx);
+  auto* contexto = new Contexto{this, &dono};
+  HWND hwnd = CreateWindowExW(estiloEx, kClasseSobre, Largo(titulo).c_str(), estilo, 0, 0,
+                              r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                              instancia_, contexto);
+  if (hwnd == nullptr) delete contexto;
+  return reinterpret_cast<Hwnd>(hwnd);
+}
+
+Hwnd Win32Janelas::CriarBotao(Hwnd pai, int id, const std::string& legenda, int x, int y,
+                              int w, int h, const Fonte& fonte) {
+  HWND botao = CreateWindowExW(0, L"BUTTON", Largo(legenda).c_str(),
+                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, x, y, w, h,
+                               reinterpret_cast<HWND>(pai),
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instancia_,
+                               nullptr);
+  ::SendMessageW(botao, WM_SETFONT, reinterpret_cast<WPARAM>(FonteGdi(fonte)), FALSE);
+  return reinterpret_cast<Hwnd>(botao);
+}
+
+void Win32Janelas::CentralizarNaTela(Hwnd janela) {
+  HWND hwnd = reinterpret_cast<HWND>(janela);
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  SetWindowPos(janela, 0, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+namespace {
+
+struct Desabilitar {
+  HWND modal;
+  std::vector<HWND> janelas;
+};
+
+BOOL CALLBACK DesabilitarOutra(HWND hwnd, LPARAM lParam) {
+  auto* d = reinterpret_cast<Desabilitar*>(lParam);
+  if (hwnd != d->modal && IsWindowEnabled(hwnd)) {
+    EnableWindow(hwnd, FALSE);
+    d->janelas.push_back(hwnd);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+// The program's other windows are disabled while the dialog runs its own
+// message loop, so they take no clicks or keys; the dialog manager gives
+// the button its keys (Alt+O, Enter, Space).
+void Win32Janelas::ExecutarModal(Hwnd janela) {
+  HWND modal = reinterpret_cast<HWND>(janela);
+  Desabilitar d{modal, {}};
+  EnumThreadWindows(GetCurrentThreadId(), DesabilitarOutra, reinterpret_cast<LPARAM>(&d));
+  ShowWindow(modal, SW_SHOW);
+  SetForegroundWindow(modal);
+  SetFocus(GetWindow(modal, GW_CHILD));
+  MSG msg{};
+  bool sair = false;
+  while (IsWindow(modal)) {
+    const BOOL r = GetMessageW(&msg, nullptr, 0, 0);
+    if (r <= 0) {
+      sair = true;
+      break;
+    }
+    if (!IsDialogMessageW(modal, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+  for (HWND h : d.janelas) {
+    if (IsWindow(h)) EnableWindow(h, TRUE);
+  }
+  if (sair) PostQuitMessage(static_cast<int>(msg.wParam));
+}
+
+void Win32Janelas::DestruirJanela(Hwnd janela) { DestroyWindow(reinterpret_cast<HWND>(janela)); }
+
+void Win32Janelas::TrazerParaFrente(Hwnd janela) {
+  HWND hwnd = reinterpret_cast<HWND>(janela);
+  SetForegroundWindow(hwnd);
+  BringWindowToTop(hwnd);
 }
 
 }  // namespace quillora

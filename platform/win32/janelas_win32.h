@@ -12,7 +12,7 @@ namespace quillora {
 
 class Win32Janelas : public SistemaJanelas {
  public:
-  Win32Janelas(HINSTANCE instancia, HCURSOR mao);
+  Win32Janelas(HINSTANCE instancia, HCURSOR mao, HICON iconeAplicacao, HICON iconeSobre);
   ~Win32Janelas() override;
   Win32Janelas(const Win32Janelas&) = delete;
   Win32Janelas& operator=(const Win32Janelas&) = delete;
@@ -36,6 +36,27 @@ class Win32Janelas : public SistemaJanelas {
   int AlturaTexto(const std::string& texto, const Fonte& fonte, int largura) override;
   int AlturaLinha(const Fonte& fonte) override;
 
+  int AlturaTelaPixels() override;
+  Hwnd CriarJanelaOculta(ManipuladorJanela& dono, const std::string& titulo) override;
+  std::uintptr_t IconeAplicacao() override;
+  unsigned RegistrarMensagem(const std::string& nome) override;
+  int ShellNotifyIcon(int mensagem, const DadosIconeBandeja& dados) override;
+  int MostrarMenu(Hwnd dono, const std::vector<ItemMenu>& itens) override;
+  void AbrirNoShell(Hwnd dono, const std::string& arquivo, const std::string& pasta,
+                    int mostrar) override;
+  void ReleaseCapture() override;
+  long EnviarMensagem(Hwnd janela, unsigned mensagem, std::uintptr_t w, std::intptr_t l) override;
+  void DefinirDica(Hwnd janela, int id, int x, int y, int w, int h,
+                   const std::string& texto) override;
+  Hwnd CriarJanelaDialogo(ManipuladorJanela& dono, const std::string& titulo,
+                          int larguraCliente, int alturaCliente, Cor fundo) override;
+  Hwnd CriarBotao(Hwnd pai, int id, const std::string& legenda, int x, int y, int w, int h,
+                  const Fonte& fonte) override;
+  void CentralizarNaTela(Hwnd janela) override;
+  void ExecutarModal(Hwnd janela) override;
+  void DestruirJanela(Hwnd janela) override;
+  void TrazerParaFrente(Hwnd janela) override;
+
   // Fonts are made once and kept for the run.
   HFONT FonteGdi(const Fonte& fonte);
   void Pintar(HWND janela, ManipuladorJanela& dono);
@@ -45,6 +66,9 @@ class Win32Janelas : public SistemaJanelas {
   struct ImagemPersistente;
   HINSTANCE instancia_;
   HCURSOR mao_;
+  HICON iconeAplicacao_;
+  HICON iconeSobre_;
+  std::map<HWND, HWND> dicas_;  // a tooltip control per window
   std::vector<std::unique_ptr<ImagemPersistente>> imagens_;
   std::map<std::wstring, HFONT> fontes_;
 };

@@ -52,7 +52,7 @@ TEST_F(MostrarFraseTest, StartUpShowsTheFirstPhraseAtTheTopRightThenShapesTheBoa
   EXPECT_FALSE(ws.RegiaoContem(mural.hWnd(), 0, 0));
   EXPECT_TRUE(ws.regioesVivas.empty());
   EXPECT_EQ(mural.picFundo.ScaleMode, 1);
-  EXPECT_FALSE(app.visivelChecked);
+  EXPECT_FALSE(app.frmPrincipal().visivelChecked);
   EXPECT_EQ(rt.fsosVivos + rt.fluxosVivos + rt.arquivosAbertos, 0);
 
   // The cycle's steps in order: placement, show, then the two-step band,

@@ -1,11 +1,13 @@
 // Writes the program's generated pictures into the source tree:
-//   gerar_recursos DIR   ->  DIR/board/mural.gif, DIR/board/mao.cur
+//   gerar_recursos DIR  ->  DIR/board/mural.gif, DIR/board/mao.cur,
+//                           DIR/app/quillora.ico, DIR/about/info.ico
 #include <fstream>
 #include <iostream>
 #include <string>
 
 #include "tools/recursos/cursor_mao.h"
 #include "tools/recursos/gif.h"
+#include "tools/recursos/icones.h"
 #include "tools/recursos/mural.h"
 
 namespace {
@@ -26,6 +28,8 @@ int main(int argc, char** argv) {
   }
   const std::string raiz = argv[1];
   const bool ok = Gravar(raiz + "/board/mural.gif", quillora::CodificarGif(quillora::DesenharMural())) &&
-                  Gravar(raiz + "/board/mao.cur", quillora::CursorMao());
+                  Gravar(raiz + "/board/mao.cur", quillora::CursorMao()) &&
+                  Gravar(raiz + "/app/quillora.ico", quillora::IconeAplicacao()) &&
+                  Gravar(raiz + "/about/info.ico", quillora::IconeInformacao());
   return ok ? 0 : 1;
 }

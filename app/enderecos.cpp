@@ -1,0 +1,46 @@
+#include "app/enderecos.h"
+
+#include "app/textos.h"
+
+namespace quillora {
+namespace {
+
+bool PrecisaCodificar(unsigned char c) {
+  return c < 0x20 || c == 0x7F || c == '%' || c == '&' || c == '#' || c == '?' ||
+         c == '=' || c == '"';
+}
+
+}  // namespace
+
+std::string CodificarParaEndereco(std::string_view texto) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string saida;
+  saida.reserve(texto.size());
+  for (char ch : texto) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (!PrecisaCodificar(c)) {
+      saida += ch;
+      continue;
+    }
+    saida += '%';
+    saida += kHex[c >> 4];
+    saida += kHex[c & 0xF];
+  }
+  return saida;
+}
+
+std::string EnderecoSugestao() {
+  return std::string(textos::kMailto) + textos::kEmailFabricante +
+         textos::kSugestaoAssuntoCorpo + textos::kSugestaoAutor;
+}
+
+std::string EnderecoFraseDoQuadro(std::string_view frase, std::string_view autor) {
+  return textos::kQuadroEmail + CodificarParaEndereco(frase) + textos::kQuebraEmail +
+         CodificarParaEndereco(autor);
+}
+
+std::string EnderecoEmailFabricante() {
+  return std::string(textos::kMailto) + textos::kEmailFabricante;
+}
+
+}  // namespace quillora
