@@ -30,7 +30,7 @@ ensure_packages() {
 NATIVE_PACKAGES=(cmake g++ make libgtest-dev googletest libbenchmark-dev libstb-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64)
-WINE_PACKAGES=(wine64 wine xvfb xdotool imagemagick x11-utils)
+WINE_PACKAGES=(wine64 wine xvfb xdotool imagemagick x11-utils fonts-liberation fonts-comic-neue)
 
 build_preset() {
   cmake --preset "$1" >/dev/null
@@ -45,6 +45,11 @@ wine_env() {
   WINE=/usr/lib/wine/wine64
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$WINE" wineboot -i >/dev/null 2>&1
+    # Arial and Comic Sans MS are not free: use their metric twins.
+    "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Comic Sans MS' /d 'Comic Neue' /f >/dev/null 2>&1
+    # Without a window manager, Wine draws the title bars itself.
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
     /usr/lib/wine/wineserver -w
   fi
 }

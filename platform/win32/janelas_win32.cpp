@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include <cmath>
+#include <cstddef>
 
 #include "platform/win32/texto_win32.h"
 
@@ -313,6 +314,12 @@ std::uintptr_t Win32Janelas::IconeAplicacao() {
 unsigned Win32Janelas::RegistrarMensagem(const std::string& nome) {
   return RegisterWindowMessageW(Largo(nome).c_str());
 }
+
+#ifndef _WIN64
+// In the 32-bit program this is the 88-byte record, field for field.
+static_assert(NOTIFYICONDATAA_V1_SIZE == 88);
+static_assert(offsetof(NOTIFYICONDATAA, hIcon) == 20 && offsetof(NOTIFYICONDATAA, szTip) == 24);
+#endif
 
 int Win32Janelas::ShellNotifyIcon(int mensagem, const DadosIconeBandeja& d) {
   NOTIFYICONDATAA nid{};

@@ -5,6 +5,7 @@
 #include "platform/imagem.h"
 #include "tests/support/arquivos.h"
 #include "tools/recursos/cursor_mao.h"
+#include "tools/recursos/icones.h"
 #include "tools/recursos/mural.h"
 
 namespace quillora {
@@ -19,6 +20,8 @@ int U16(const std::string& s, std::size_t at) {
 TEST(MuralGif, TheGeneratorReproducesTheShippedFiles) {
   EXPECT_EQ(CodificarGif(DesenharMural()), LerFonte("board/mural.gif"));
   EXPECT_EQ(CursorMao(), LerFonte("board/mao.cur"));
+  EXPECT_EQ(IconeAplicacao(), LerFonte("app/quillora.ico"));
+  EXPECT_EQ(IconeInformacao(), LerFonte("about/info.ico"));
 }
 
 TEST(MuralGif, HeaderPaletteAndTransparencyAreAsDesigned) {

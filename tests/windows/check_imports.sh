@@ -2,7 +2,7 @@
 # Every Windows executable must need only system DLLs (the C++ runtime and
 # winpthread are linked in).
 set -euo pipefail
-allowed='^(KERNEL32|USER32|GDI32|SHELL32|ADVAPI32|COMCTL32|msvcrt|ole32|OLEAUT32)\.dll$'
+allowed='^(KERNEL32|USER32|GDI32|SHELL32|ADVAPI32|COMCTL32|VERSION|msvcrt|ole32|OLEAUT32)\.dll$'
 status=0
 for dir in "$@"; do
   for exe in "$dir"/*.exe; do

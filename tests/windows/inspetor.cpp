@@ -65,6 +65,16 @@ int main(int argc, char** argv) {
   std::printf("topmost=%d\n", (ex & WS_EX_TOPMOST) ? 1 : 0);
   std::printf("toolwindow=%d\n", (ex & WS_EX_TOOLWINDOW) ? 1 : 0);
   std::printf("appwindow=%d\n", (ex & WS_EX_APPWINDOW) ? 1 : 0);
+  std::printf("enabled=%d\n", IsWindowEnabled(h) ? 1 : 0);
+  HWND host = FindWindowW(L"QuilloraPrincipal", nullptr);
+  std::printf("host=%d visible=%d\n", host ? 1 : 0, host && IsWindowVisible(host) ? 1 : 0);
+  HWND sobre = FindWindowW(L"QuilloraSobre", nullptr);
+  if (sobre != nullptr) {
+    RECT s{};
+    GetWindowRect(sobre, &s);
+    std::printf("sobre_rect=%ld %ld %ld %ld\n", s.left, s.top, s.right, s.bottom);
+    std::printf("sobre_visible=%d\n", IsWindowVisible(sobre) ? 1 : 0);
+  }
   Regiao(h);
   return 0;
 }
