@@ -30,6 +30,7 @@ ensure_packages() {
 NATIVE_PACKAGES=(cmake g++ make libgtest-dev googletest libbenchmark-dev libstb-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64)
+PACKAGING_PACKAGES=(nsis zip unzip file)
 WINE_PACKAGES=(wine64 wine xvfb xdotool imagemagick x11-utils fonts-liberation fonts-comic-neue)
 
 build_preset() {

@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 cd "$ROOT"
 
 ensure_packages "${NATIVE_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" \
-  "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
+  "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}"
 
 echo "== native build and unit tests"
 build_preset native

@@ -100,4 +100,14 @@ wait_menu_closed() {
 
 board_shot() { import -window root -crop 350x160+"$1"+"$2" "$3"; }
 
-program_count() { pgrep -fc 'Quillora\.ex[e]' || true; }
+# Running copies of the program in this test's Wine prefix.
+program_count() { inspect | awk -F= '$1 == "copies" {print $2}'; }
+
+# Waits until $1 copies run, for at most $2 seconds.
+wait_copies() {
+  local end=$((SECONDS + $2))
+  until [ "$(program_count)" = "$1" ]; do
+    [ $SECONDS -ge $end ] && return 1
+    sleep 0.3
+  done
+}

@@ -33,6 +33,6 @@ import -window root "$SHOTS/arquivo-inexistente.png"
 box=$(xdotool search --name '^Quillora 1.0$' | head -1)
 eval "$(xdotool getwindowgeometry --shell "$box")"
 xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT - 22)) click 1  # OK
-wait_for 30 bash -c "! pgrep -f 'Quillora\.ex[e]'" || fail "program still running after the message"
+wait_copies 0 30 || fail "program still running after the message"
 rm -rf "$dir"
 echo "board under Wine: ok (screenshots in $SHOTS)"

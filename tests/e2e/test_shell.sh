@@ -93,13 +93,13 @@ board_shot $((left - 100)) $((top + 100)) "$SHOTS/arrastado.png"
 
 # A second copy leaves no new window and ends.
 (cd "$dir" && "$WINE" Quillora.exe >/dev/null 2>&1 &)
-wait_for 10 bash -c "[ \$(pgrep -fc 'Quillora\\.ex[e]') -ge 2 ]" || true
-wait_for 30 bash -c "[ \$(pgrep -fc 'Quillora\\.ex[e]') -eq 1 ]" || fail "the second copy did not end"
+wait_copies 2 10 || true  # it may end before it is seen
+wait_copies 1 30 || fail "the second copy did not end"
 [ "$(xdotool search --onlyvisible --class quillora.exe | wc -l)" -le 2 ] || fail "the second copy showed a window"
 
 # Quit removes the icon and ends the process.
 menu_pick 3
-wait_for 30 bash -c "[ \$(pgrep -fc 'Quillora\\.ex[e]') -eq 0 ]" || fail "quit did not end the program"
+wait_copies 0 30 || fail "quit did not end the program"
 sleep 0.5
 import -window root -crop 20x20+"$tray_x"+"$tray_y" "$SHOTS/bandeja-depois.png" 2>/dev/null || true
 if xdotool search --onlyvisible --name '^Wine System Tray$' >/dev/null 2>&1; then

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -46,11 +47,23 @@ void Regiao(HWND h) {
   DeleteObject(r);
 }
 
+BOOL CALLBACK ContarHost(HWND h, LPARAM contagem) {
+  wchar_t classe[64] = {};
+  GetClassNameW(h, classe, 64);
+  if (std::wstring(classe) == L"QuilloraPrincipal") ++*reinterpret_cast<int*>(contagem);
+  return TRUE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const int segundos = argc > 1 ? std::atoi(argv[1]) : 0;
   HWND h = EsperarQuadro(segundos);
+  // Running copies of the program (each has one host window), in this
+  // Wine prefix only.
+  int copias = 0;
+  EnumWindows(ContarHost, reinterpret_cast<LPARAM>(&copias));
+  std::printf("copies=%d\n", copias);
   if (h == nullptr) {
     std::printf("board=none\n");
     return 1;

@@ -1,0 +1,93 @@
+; Quillora's installer: per user, no administrator rights, Brazilian
+; Portuguese pages. Built by scripts/release.sh:
+;   makensis -DARQUITETURA=x86|x64 -DORIGEM=<folder with Quillora.exe and dados.lst>
+;            -DSAIDA=<installer.exe> tools/pacote/quillora.nsi
+Unicode true
+!include "MUI2.nsh"
+!include "x64.nsh"
+
+!ifndef ARQUITETURA
+  !define ARQUITETURA x86
+!endif
+!define PRODUTO "Quillora"
+!define EMPRESA "Brenvic"
+!define VERSAO "1.0.0.0"
+!define CHAVE_DESINSTALAR "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillora"
+
+Name "${PRODUTO}"
+OutFile "${SAIDA}"
+RequestExecutionLevel user
+InstallDir "$LOCALAPPDATA\Programs\${PRODUTO}"
+SetCompressor /SOLID lzma
+VIProductVersion "${VERSAO}"
+VIAddVersionKey /LANG=1046 "ProductName" "${PRODUTO}"
+VIAddVersionKey /LANG=1046 "CompanyName" "${EMPRESA}"
+VIAddVersionKey /LANG=1046 "FileDescription" "Instalador do ${PRODUTO}"
+VIAddVersionKey /LANG=1046 "FileVersion" "${VERSAO}"
+VIAddVersionKey /LANG=1046 "ProductVersion" "${VERSAO}"
+VIAddVersionKey /LANG=1046 "LegalCopyright" "© ${EMPRESA}"
+
+!define MUI_ICON "${__FILEDIR__}/../../app/quillora.ico"
+!define MUI_UNICON "${__FILEDIR__}/../../app/quillora.ico"
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Quillora.exe"
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+
+Function .onInit
+  !if ${ARQUITETURA} == x64
+    ${IfNot} ${RunningX64}
+      MessageBox MB_ICONSTOP "Este instalador é para o Windows de 64 bits."
+      Abort
+    ${EndIf}
+  !endif
+FunctionEnd
+
+Section "Quillora (obrigatório)" SecPrograma
+  SectionIn RO
+  SetOutPath "$INSTDIR"
+  File "${ORIGEM}\Quillora.exe"
+  File "${ORIGEM}\dados.lst"
+  WriteUninstaller "$INSTDIR\Desinstalar.exe"
+  CreateDirectory "$SMPROGRAMS\${PRODUTO}"
+  CreateShortcut "$SMPROGRAMS\${PRODUTO}\${PRODUTO}.lnk" "$INSTDIR\Quillora.exe"
+  CreateShortcut "$SMPROGRAMS\${PRODUTO}\Desinstalar ${PRODUTO}.lnk" "$INSTDIR\Desinstalar.exe"
+  WriteRegStr HKCU "${CHAVE_DESINSTALAR}" "DisplayName" "${PRODUTO}"
+  WriteRegStr HKCU "${CHAVE_DESINSTALAR}" "DisplayVersion" "${VERSAO}"
+  WriteRegStr HKCU "${CHAVE_DESINSTALAR}" "Publisher" "${EMPRESA}"
+  WriteRegStr HKCU "${CHAVE_DESINSTALAR}" "DisplayIcon" "$INSTDIR\Quillora.exe"
+  WriteRegStr HKCU "${CHAVE_DESINSTALAR}" "UninstallString" '"$INSTDIR\Desinstalar.exe"'
+  WriteRegStr HKCU "${CHAVE_DESINSTALAR}" "QuietUninstallString" '"$INSTDIR\Desinstalar.exe" /S'
+  WriteRegDWORD HKCU "${CHAVE_DESINSTALAR}" "NoModify" 1
+  WriteRegDWORD HKCU "${CHAVE_DESINSTALAR}" "NoRepair" 1
+SectionEnd
+
+Section /o "Iniciar com o Windows" SecIniciar
+  CreateShortcut "$SMSTARTUP\${PRODUTO}.lnk" "$INSTDIR\Quillora.exe"
+SectionEnd
+
+LangString DESC_PROGRAMA ${LANG_PORTUGUESEBR} "O programa e o seu arquivo de frases."
+LangString DESC_INICIAR ${LANG_PORTUGUESEBR} "Mostra uma frase sempre que o Windows for iniciado."
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecPrograma} $(DESC_PROGRAMA)
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecIniciar} $(DESC_INICIAR)
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
+
+Section "Uninstall"
+  ; A running copy would keep its files: ask it to close first.
+  nsExec::Exec 'taskkill /IM Quillora.exe /F'
+  Delete "$INSTDIR\Quillora.exe"
+  Delete "$INSTDIR\dados.lst"
+  Delete "$INSTDIR\Desinstalar.exe"
+  RMDir "$INSTDIR"
+  Delete "$SMPROGRAMS\${PRODUTO}\${PRODUTO}.lnk"
+  Delete "$SMPROGRAMS\${PRODUTO}\Desinstalar ${PRODUTO}.lnk"
+  RMDir "$SMPROGRAMS\${PRODUTO}"
+  Delete "$SMSTARTUP\${PRODUTO}.lnk"
+  DeleteRegKey HKCU "${CHAVE_DESINSTALAR}"
+SectionEnd
