@@ -16,12 +16,11 @@ Sorteio Falhar(EstadoSorteio& estado, Sorteio falha) {
 }
 
 // First pass: the number of records (lines holding the separator).
+// Lines are not kept, so a huge line costs no memory.
 bool ContarRegistros(TextStream& fluxo, std::int64_t& total) {
-  std::string linha;
   total = 0;
   while (!fluxo.AtEndOfStream()) {
-    fluxo.ReadLineInto(linha);
-    if (TemSeparador(linha)) ++total;
+    if (fluxo.SkipLine(kSeparador)) ++total;
   }
   return !fluxo.Failed();
 }

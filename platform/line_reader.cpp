@@ -1,5 +1,6 @@
 #include "platform/line_reader.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace quillora {
@@ -34,19 +35,24 @@ bool LineReader::AtEnd() {
   return !Fill();
 }
 
+const char* LineReader::EndOfLine() const {
+  const char* start = buffer_.data() + pos_;
+  const std::size_t avail = end_ - pos_;
+  // Look for CR only before the first LF, so each byte is scanned once.
+  const char* lf = static_cast<const char*>(std::memchr(start, '\n', avail));
+  const std::size_t crSpan = lf ? static_cast<std::size_t>(lf - start) : avail;
+  const char* cr = static_cast<const char*>(std::memchr(start, '\r', crSpan));
+  return cr ? cr : lf;
+}
+
 void LineReader::ReadLine(std::string& line) {
   line.clear();
   SkipLfAfterCr();
   while (Fill()) {
     const char* start = buffer_.data() + pos_;
-    const std::size_t avail = end_ - pos_;
-    // Look for CR only before the first LF, so each byte is scanned once.
-    const char* lf = static_cast<const char*>(std::memchr(start, '\n', avail));
-    const std::size_t crSpan = lf ? static_cast<std::size_t>(lf - start) : avail;
-    const char* cr = static_cast<const char*>(std::memchr(start, '\r', crSpan));
-    const char* stop = cr ? cr : lf;
+    const char* stop = EndOfLine();
     if (stop == nullptr) {
-      line.append(start, avail);
+      line.append(start, end_ - pos_);
       pos_ = end_;
       continue;
     }
@@ -55,6 +61,35 @@ void LineReader::ReadLine(std::string& line) {
     afterCr_ = (*stop == '\r');
     return;
   }
+}
+
+bool LineReader::SkipLine(std::string_view pattern) {
+  SkipLfAfterCr();
+  bool found = false;
+  std::string tail;  // the last bytes of the previous read, for a straddling match
+  while (Fill()) {
+    const char* start = buffer_.data() + pos_;
+    const char* stop = EndOfLine();
+    const std::size_t n = stop ? static_cast<std::size_t>(stop - start) : end_ - pos_;
+    if (!found && !pattern.empty()) {
+      const std::string_view here(start, n);
+      found = here.find(pattern) != std::string_view::npos;
+      if (!found && !tail.empty()) {
+        const std::string joined = tail + std::string(here.substr(0, pattern.size() - 1));
+        found = joined.find(pattern) != std::string::npos;
+      }
+      const std::size_t keep = pattern.size() - 1;
+      tail += here.substr(n > keep ? n - keep : 0);
+      if (tail.size() > keep) tail.erase(0, tail.size() - keep);
+    }
+    pos_ += n;
+    if (stop != nullptr) {
+      ++pos_;
+      afterCr_ = (*stop == '\r');
+      return found;
+    }
+  }
+  return found;
 }
 
 }  // namespace quillora

@@ -3,6 +3,7 @@
 // that all of them agree on what a line is.
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillora {
@@ -19,11 +20,16 @@ class LineReader {
   explicit LineReader(ByteSource& source, std::size_t bufferSize = 64 * 1024);
   bool AtEnd();
   void ReadLine(std::string& line);
+  // Moves past the next line without keeping it; true when the line held
+  // `pattern` (which may straddle two reads).
+  bool SkipLine(std::string_view pattern);
   bool Failed() const { return failed_; }
 
  private:
   bool Fill();
   void SkipLfAfterCr();
+  // The end of the line in the buffer (a CR or LF), or null when it goes on.
+  const char* EndOfLine() const;
 
   ByteSource& source_;
   std::vector<char> buffer_;

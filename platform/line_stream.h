@@ -24,6 +24,7 @@ class LineStream : public TextStream {
     return line;
   }
   void ReadLineInto(std::string& line) override { reader_.ReadLine(line); }
+  bool SkipLine(std::string_view padrao) override { return reader_.SkipLine(padrao); }
   void Close() override { source_->Close(); }
   bool Failed() const override { return reader_.Failed(); }
 

@@ -4,6 +4,7 @@
 // the message box and ending the program. Text is Windows-1252 bytes.
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace quillora {
 
@@ -16,6 +17,8 @@ class TextStream {
   virtual std::string ReadLine() = 0;
   // Reads the next line into `line`, reusing its storage.
   virtual void ReadLineInto(std::string& line) = 0;
+  // Moves past the next line without keeping it; true when it held `padrao`.
+  virtual bool SkipLine(std::string_view padrao) = 0;
   virtual void Close() = 0;
   // True once a read has failed (the stream then reports its end).
   virtual bool Failed() const = 0;

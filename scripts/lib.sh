@@ -27,7 +27,7 @@ ensure_packages() {
     "${missing[@]}" >/dev/null
 }
 
-NATIVE_PACKAGES=(cmake g++ make libgtest-dev googletest libbenchmark-dev libstb-dev)
+NATIVE_PACKAGES=(cmake g++ make libgtest-dev googletest libbenchmark-dev libstb-dev valgrind)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64)
 PACKAGING_PACKAGES=(nsis zip unzip file)

@@ -19,7 +19,7 @@ ctest --preset native-asan -j "$JOBS"
 
 echo "== fuzzing (bounded)"
 build_preset fuzz
-for target in registro pack; do
+for target in registro pack gif; do
   corpus=$(mktemp -d)
   cp tests/fuzz/corpus_"$target"/* "$corpus"/
   build/fuzz/tests/fuzz/fuzz_"$target" -max_total_time="${QUILLORA_FUZZ_SECONDS:-20}" \

@@ -50,6 +50,7 @@ LRESULT CALLBACK ProcQuadro(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
     auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    JanelaCriada();
   }
   auto* c = reinterpret_cast<Contexto*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (c == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -85,10 +86,12 @@ LRESULT CALLBACK ProcQuadro(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       c->dono->Fechar();
       return 0;
     case WM_NCDESTROY:
+      JanelaDestruida();
       delete c;
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       break;
     default:
+      if (c->sistema->PedidoDeContagem(msg)) return ObjetosVivos();
       if (msg >= 0xC000 && msg <= 0xFFFF) c->dono->MensagemRegistrada(msg);
       break;
   }
@@ -97,17 +100,11 @@ LRESULT CALLBACK ProcQuadro(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-// A memory DC holding a 32-bit DIB: what AutoRedraw keeps.
+// A memory DC holding a 32-bit DIB: what AutoRedraw keeps. The DC goes
+// first, putting back what was selected, then the bitmap.
 struct Win32Janelas::ImagemPersistente {
-  HDC dc = nullptr;
-  HBITMAP bitmap = nullptr;
-  HGDIOBJ anterior = nullptr;
-  int largura = 0, altura = 0;
-  ~ImagemPersistente() {
-    if (dc) SelectObject(dc, anterior);
-    if (bitmap) ::DeleteObject(bitmap);
-    if (dc) DeleteDC(dc);
-  }
+  ObjetoGdi bitmap;
+  DcMemoria dc;
 };
 
 Win32Janelas::Win32Janelas(HINSTANCE instancia, HCURSOR mao, HICON iconeAplicacao,
@@ -129,11 +126,16 @@ Win32Janelas::Win32Janelas(HINSTANCE instancia, HCURSOR mao, HICON iconeAplicaca
   wc.hIcon = iconeSobre_;
   wc.hIconSm = iconeSobre_;
   RegisterClassExW(&wc);
+#ifdef QUILLORA_GANCHOS_TESTE
+  mensagemContagem_ = RegisterWindowMessageW(L"Quillora.ObjetosVivos");
+#endif
 }
 
-Win32Janelas::~Win32Janelas() {
-  for (auto& [nome, fonte] : fontes_) ::DeleteObject(fonte);
+bool Win32Janelas::PedidoDeContagem(UINT mensagem) const {
+  return mensagemContagem_ != 0 && mensagem == mensagemContagem_;
 }
+
+Win32Janelas::~Win32Janelas() = default;
 
 int Win32Janelas::TwipsPorPixelX() {
   HDC tela = GetDC(nullptr);
@@ -189,18 +191,15 @@ Hdc Win32Janelas::CriarImagemPersistente(const Imagem& imagem) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  p->dc = CreateCompatibleDC(nullptr);
-  p->bitmap = CreateDIBSection(p->dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (p->dc == nullptr || p->bitmap == nullptr) return 0;
+  p->bitmap = ObjetoGdi(CreateDIBSection(p->dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (p->dc.get() == nullptr || p->bitmap.get() == nullptr) return 0;
   auto* destino = static_cast<std::uint32_t*>(bits);
   for (std::size_t i = 0; i < imagem.pixels.size(); ++i) {
     const Cor c = imagem.pixels[i];  // 0x00BBGGRR -> 0x00RRGGBB
     destino[i] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
   }
-  p->anterior = SelectObject(p->dc, p->bitmap);
-  p->largura = imagem.largura;
-  p->altura = imagem.altura;
-  const Hdc dc = reinterpret_cast<Hdc>(p->dc);
+  p->dc.Selecionar(p->bitmap.get());
+  const Hdc dc = reinterpret_cast<Hdc>(p->dc.get());
   imagens_.push_back(std::move(p));
   return dc;
 }
@@ -210,7 +209,9 @@ Cor Win32Janelas::GetPixel(Hdc dc, int x, int y) {
 }
 
 Hrgn Win32Janelas::CreateRectRgn(int esquerda, int topo, int direita, int base) {
-  return reinterpret_cast<Hrgn>(::CreateRectRgn(esquerda, topo, direita, base));
+  HRGN regiao = ::CreateRectRgn(esquerda, topo, direita, base);
+  if (regiao != nullptr) regioes_.emplace(regiao, ObjetoGdi(regiao));
+  return reinterpret_cast<Hrgn>(regiao);
 }
 
 int Win32Janelas::CombineRgn(Hrgn destino, Hrgn a, Hrgn b, int modo) {
@@ -219,12 +220,22 @@ int Win32Janelas::CombineRgn(Hrgn destino, Hrgn a, Hrgn b, int modo) {
 }
 
 bool Win32Janelas::DeleteObject(Hrgn regiao) {
-  return ::DeleteObject(reinterpret_cast<HRGN>(regiao)) != 0;
+  const auto it = regioes_.find(reinterpret_cast<HRGN>(regiao));
+  if (it == regioes_.end()) return ::DeleteObject(reinterpret_cast<HRGN>(regiao)) != 0;
+  regioes_.erase(it);
+  return true;
 }
 
+// The window takes the region on success only; until then it stays ours.
 int Win32Janelas::SetWindowRgn(Hwnd janela, Hrgn regiao, bool redesenhar) {
-  return ::SetWindowRgn(reinterpret_cast<HWND>(janela), reinterpret_cast<HRGN>(regiao),
-                        redesenhar ? TRUE : FALSE);
+  HRGN r = reinterpret_cast<HRGN>(regiao);
+  const int feito = ::SetWindowRgn(reinterpret_cast<HWND>(janela), r, redesenhar ? TRUE : FALSE);
+  const auto it = regioes_.find(r);
+  if (feito && it != regioes_.end()) {
+    it->second.Soltar();
+    regioes_.erase(it);
+  }
+  return feito;
 }
 
 HFONT Win32Janelas::FonteGdi(const Fonte& f) {
@@ -232,7 +243,7 @@ HFONT Win32Janelas::FonteGdi(const Fonte& f) {
                              (f.negrito ? L"b" : L"") + (f.italico ? L"i" : L"") +
                              (f.sublinhado ? L"u" : L"");
   const auto it = fontes_.find(chave);
-  if (it != fontes_.end()) return it->second;
+  if (it != fontes_.end()) return static_cast<HFONT>(it->second.get());
   HDC tela = GetDC(nullptr);
   const int altura = -static_cast<int>(std::lround(f.pontos * GetDeviceCaps(tela, LOGPIXELSY) / 72.0));
   ReleaseDC(nullptr, tela);
@@ -240,7 +251,7 @@ HFONT Win32Janelas::FonteGdi(const Fonte& f) {
                             f.sublinhado, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
                             Largo(f.nome).c_str());
-  fontes_[chave] = fonte;
+  fontes_[chave] = ObjetoGdi(fonte);
   return fonte;
 }
 
@@ -279,9 +290,8 @@ void Win32Janelas::Pintar(HWND janela, ManipuladorJanela& dono) {
     FillRect(dc, &cliente, GetSysColorBrush(COLOR_BTNFACE));
   }
   if (cena.temCorFundo) {
-    HBRUSH pincel = CreateSolidBrush(cena.corFundo);
-    FillRect(dc, &cliente, pincel);
-    ::DeleteObject(pincel);
+    ObjetoGdi pincel(CreateSolidBrush(cena.corFundo));
+    FillRect(dc, &cliente, static_cast<HBRUSH>(pincel.get()));
   }
   SetBkMode(dc, TRANSPARENT);
   HGDIOBJ fonteAnterior = GetCurrentObject(dc, OBJ_FONT);
@@ -337,7 +347,8 @@ int Win32Janelas::ShellNotifyIcon(int mensagem, const DadosIconeBandeja& d) {
 // The host is brought to the foreground first and sent a null message
 // after, so that the menu closes when the user clicks elsewhere.
 int Win32Janelas::MostrarMenu(Hwnd dono, const std::vector<ItemMenu>& itens) {
-  HMENU menu = CreatePopupMenu();
+  MenuPopup popup;
+  HMENU menu = popup.get();
   if (menu == nullptr) return -1;
   for (std::size_t i = 0; i < itens.size(); ++i) {
     AppendMenuW(menu, MF_STRING | (itens[i].marcado ? MF_CHECKED : MF_UNCHECKED), i + 1,
@@ -351,7 +362,6 @@ int Win32Janelas::MostrarMenu(Hwnd dono, const std::vector<ItemMenu>& itens) {
                                                TPM_NONOTIFY,
                                      p.x, p.y, 0, janela, nullptr);
   PostMessageW(janela, WM_NULL, 0, 0);
-  DestroyMenu(menu);
   return escolha - 1;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/janelas.h"
+#include "platform/win32/objetos_win32.h"
 
 namespace quillora {
 
@@ -61,6 +62,8 @@ class Win32Janelas : public SistemaJanelas {
   HFONT FonteGdi(const Fonte& fonte);
   void Pintar(HWND janela, ManipuladorJanela& dono);
   HCURSOR Mao() const { return mao_; }
+  // In a test build, the registered message that asks for ObjetosVivos().
+  bool PedidoDeContagem(UINT mensagem) const;
 
  private:
   struct ImagemPersistente;
@@ -70,7 +73,9 @@ class Win32Janelas : public SistemaJanelas {
   HICON iconeSobre_;
   std::map<HWND, HWND> dicas_;  // a tooltip control per window
   std::vector<std::unique_ptr<ImagemPersistente>> imagens_;
-  std::map<std::wstring, HFONT> fontes_;
+  std::map<std::wstring, ObjetoGdi> fontes_;
+  std::map<HRGN, ObjetoGdi> regioes_;  // made here and not yet given to a window
+  UINT mensagemContagem_ = 0;
 };
 
 }  // namespace quillora

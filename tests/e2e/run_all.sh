@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# End-to-end tests of the 64-bit build under Wine.
+# End-to-end tests of the 64-bit build under Wine: all of them, or those
+# named (tests/e2e/run_all.sh test_shell test_soak).
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib.sh"
 cd "$ROOT"
@@ -13,7 +14,9 @@ if [ -z "${DISPLAY:-}" ]; then
   wait_for_display
 fi
 passed=0 failed=0
-for t in tests/e2e/test_*.sh; do
+testes=(tests/e2e/test_*.sh)
+[ $# -gt 0 ] && testes=("${@/#/tests/e2e/}") && testes=("${testes[@]/%/.sh}")
+for t in "${testes[@]}"; do
   if bash "$t"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $t"; fi
 done
 echo "e2e: $passed passed, $failed failed"

@@ -1,5 +1,6 @@
 // Any bytes as a phrase file: the reader, the split and the decoder must
-// never crash, and a decoded field is never longer than the raw one.
+// never crash, a decoded field is never longer than the raw one, and
+// skipping a line finds the separator exactly when reading it does.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -49,5 +50,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         quillora::Decifrar(line, quillora::ChaveDaFrase(plainAuthor));
     if (plainAuthor.size() > author.size() || phrase.size() > line.size()) std::abort();
   }
+  Memory again(data, size, chunk);
+  quillora::LineReader skipper(again, chunk);
+  Memory third(data, size, 64);
+  quillora::LineReader reader2(third, 64);
+  while (!skipper.AtEnd()) {
+    if (reader2.AtEnd()) std::abort();
+    reader2.ReadLine(line);
+    if (skipper.SkipLine(quillora::kSeparador) != quillora::TemSeparador(line)) std::abort();
+  }
+  if (!reader2.AtEnd()) std::abort();
   return 0;
 }

@@ -63,6 +63,18 @@ TEST(LineReader, SplitsAtEveryKindOfLineBreakWhateverTheBufferSize) {
   }
 }
 
+TEST(LineReader, SkipsLinesAndFindsAPatternEvenAcrossReads) {
+  const std::string bytes = "ab\xFE\x06\x9D" "cd\r\n\xFE\x06x\x9D\nzz\xFE\x06\x9D\rlast";
+  const std::vector<bool> esperado = {true, false, true, false};
+  for (std::size_t size : {1u, 2u, 3u, 4u, 65536u}) {
+    MemorySource source(bytes);
+    LineReader reader(source, size);
+    std::vector<bool> achados;
+    while (!reader.AtEnd()) achados.push_back(reader.SkipLine("\xFE\x06\x9D"));
+    EXPECT_EQ(achados, esperado) << "buffer " << size;
+  }
+}
+
 TEST(LineReader, ReportsAFailedReadAsTheEnd) {
   class Broken : public ByteSource {
     long Read(char*, std::size_t) override { return -1; }

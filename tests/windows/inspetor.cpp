@@ -1,6 +1,12 @@
 // quillora-inspetor: reports what the window system knows of the running
 // board, for the end-to-end tests. Waits up to N seconds for a visible board.
 //   quillora-inspetor [N]
+//   quillora-inspetor --mensagem N    the text of the "Quillora 1.0" box
+//   quillora-inspetor --trancar ARQUIVO N   holds the file unshared N seconds
+//   quillora-inspetor --objetos       live GDI and USER objects (test build)
+//   quillora-inspetor --bandeja N     N left clicks, as the tray reports them
+//   quillora-inspetor --cronometro CLASSE   says "pronto", then prints the
+//       Unix time in ns at which a visible window of that class appeared
 #include <windows.h>
 
 #include <cstdio>
@@ -47,6 +53,94 @@ void Regiao(HWND h) {
   DeleteObject(r);
 }
 
+BOOL CALLBACK TextoEstatico(HWND h, LPARAM saida) {
+  wchar_t classe[32] = {};
+  GetClassNameW(h, classe, 32);
+  if (std::wstring(classe) != L"Static") return TRUE;
+  wchar_t texto[512] = {};
+  GetWindowTextW(h, texto, 512);
+  if (texto[0] != 0) *reinterpret_cast<std::wstring*>(saida) += texto;
+  return TRUE;
+}
+
+// The message box's text, its lines joined by " | ", in UTF-8.
+int Mensagem(int segundos) {
+  const DWORD limite = GetTickCount() + static_cast<DWORD>(segundos) * 1000;
+  HWND caixa = nullptr;
+  while ((caixa = FindWindowW(L"#32770", L"Quillora 1.0")) == nullptr) {
+    if (GetTickCount() > limite) {
+      std::printf("message=none\n");
+      return 1;
+    }
+    Sleep(100);
+  }
+  std::wstring texto;
+  EnumChildWindows(caixa, TextoEstatico, reinterpret_cast<LPARAM>(&texto));
+  std::string utf8;
+  for (wchar_t c : texto) {
+    if (c == L'\r') continue;
+    if (c == L'\n') {
+      utf8 += " | ";
+      continue;
+    }
+    char bytes[8] = {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, &c, 1, bytes, 8, nullptr, nullptr);
+    utf8.append(bytes, static_cast<std::size_t>(n));
+  }
+  std::printf("message=%s\n", utf8.c_str());
+  return 0;
+}
+
+int Trancar(const char* arquivo, int segundos) {
+  HANDLE h = CreateFileA(arquivo, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return 1;
+  std::printf("locked\n");
+  std::fflush(stdout);
+  Sleep(static_cast<DWORD>(segundos) * 1000);
+  CloseHandle(h);
+  return 0;
+}
+
+// Asks a test build how many GDI and USER objects it holds.
+int Objetos() {
+  HWND host = FindWindowW(L"QuilloraPrincipal", nullptr);
+  if (host == nullptr) return 1;
+  const UINT pedido = RegisterWindowMessageW(L"Quillora.ObjetosVivos");
+  std::printf("objects=%ld\n", static_cast<long>(SendMessageW(host, pedido, 0, 0)));
+  return 0;
+}
+
+// The message the shell sends the host for a left click on the icon
+// (identifier 100, callback 0x200, the mouse message in lParam).
+int Bandeja(int cliques) {
+  HWND host = FindWindowW(L"QuilloraPrincipal", nullptr);
+  if (host == nullptr) return 1;
+  for (int i = 0; i < cliques; ++i) {
+    SendMessageW(host, 0x200, 100, WM_LBUTTONDOWN);
+    SendMessageW(host, 0x200, 100, WM_LBUTTONUP);
+  }
+  std::printf("clicks=%d\n", cliques);
+  return 0;
+}
+
+int Cronometro(const char* classe) {
+  const std::wstring nome(classe, classe + std::string(classe).size());
+  std::printf("pronto\n");
+  std::fflush(stdout);
+  for (;;) {
+    HWND h = FindWindowW(nome.c_str(), nullptr);
+    if (h != nullptr && IsWindowVisible(h)) break;
+    Sleep(1);
+  }
+  FILETIME agora{};
+  GetSystemTimePreciseAsFileTime(&agora);
+  const unsigned long long cem_ns =
+      (static_cast<unsigned long long>(agora.dwHighDateTime) << 32) | agora.dwLowDateTime;
+  // FILETIME counts from 1601 in 100 ns steps.
+  std::printf("%llu\n", (cem_ns - 116444736000000000ULL) * 100);
+  return 0;
+}
+
 BOOL CALLBACK ContarHost(HWND h, LPARAM contagem) {
   wchar_t classe[64] = {};
   GetClassNameW(h, classe, 64);
@@ -57,6 +151,11 @@ BOOL CALLBACK ContarHost(HWND h, LPARAM contagem) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 2 && std::string(argv[1]) == "--mensagem") return Mensagem(std::atoi(argv[2]));
+  if (argc > 3 && std::string(argv[1]) == "--trancar") return Trancar(argv[2], std::atoi(argv[3]));
+  if (argc > 1 && std::string(argv[1]) == "--objetos") return Objetos();
+  if (argc > 2 && std::string(argv[1]) == "--cronometro") return Cronometro(argv[2]);
+  if (argc > 2 && std::string(argv[1]) == "--bandeja") return Bandeja(std::atoi(argv[2]));
   const int segundos = argc > 1 ? std::atoi(argv[1]) : 0;
   HWND h = EsperarQuadro(segundos);
   // Running copies of the program (each has one host window), in this
