@@ -115,6 +115,44 @@ TEST_F(SorteioTest, ReachesRecordsBeyond32767) {
   EXPECT_EQ(estado.numeroSorteado, 40000);
 }
 
+TEST_F(SorteioTest, GarbageHugeLinesAndNulBytesGiveAPhraseOrTheMessage) {
+  rt.bytesPorLeitura = 1 << 16;
+  const std::string registro = Registro("s\xC3\xB3 esta\tEva");
+  std::string lixo;
+  for (int i = 0; i < 4096; ++i) lixo += static_cast<char>((i * 131) % 251);  // no 0xFE
+  struct Case {
+    const char* name;
+    std::string bytes;
+    Sorteio esperado;
+  };
+  const std::vector<Case> cases = {
+      {"garbage with NUL bytes, no record", lixo + std::string(100, '\0'), Sorteio::SemFrases},
+      {"garbage around one record", lixo + "\r\n" + registro + "\r\n" + std::string(9, '\0'),
+       Sorteio::Ok},
+      {"one 5 MB line without separator", std::string(5 << 20, 'x'), Sorteio::SemFrases},
+      {"one 5 MB record", std::string(5 << 20, 'x') + registro, Sorteio::Ok},
+  };
+  for (const Case& c : cases) {
+    rt.arquivos[kCaminho] = c.bytes;
+    rt.sorteios = {0.5};
+    EXPECT_EQ(Sortear(), c.esperado) << c.name;
+    if (c.esperado == Sorteio::Ok) {
+      EXPECT_EQ(DecifrarRegistro(estado).autor, "Eva") << c.name;
+    }
+    FecharArquivos(estado);
+    EXPECT_EQ(rt.fsosVivos + rt.fluxosVivos + rt.arquivosAbertos, 0) << c.name;
+  }
+}
+
+TEST_F(SorteioTest, AFileRemovedOrReplacedBetweenTwoCyclesTakesEffectAtTheNext) {
+  rt.arquivos[kCaminho] = Arquivo({"um\tAna"});
+  EXPECT_EQ(SortearFrase().frase, "um");
+  rt.arquivos[kCaminho] = Arquivo({"trocado\tBia"});
+  EXPECT_EQ(SortearFrase().frase, "trocado");
+  rt.arquivos.erase(kCaminho);
+  EXPECT_EQ(Sortear(), Sorteio::ArquivoInexistente);
+}
+
 struct Falha {
   const char* name;
   std::function<void(SimRuntime&)> preparar;
