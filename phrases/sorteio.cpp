@@ -18,25 +18,20 @@ Sorteio Falhar(EstadoSorteio& estado, Sorteio falha) {
 // First pass: the number of records (lines holding the separator).
 // Lines are not kept, so a huge line costs no memory.
 bool ContarRegistros(TextStream& fluxo, std::int64_t& total) {
-  total = 0;
-  while (!fluxo.AtEndOfStream()) {
-    if (fluxo.SkipLine(kSeparador)) ++total;
-  }
+  total = fluxo.CountLinesHolding(kSeparador);
   return !fluxo.Failed();
 }
 
-// Second pass: stops on the drawn record or at the end of the file, where
-// the last record read stands in (the file may have shrunk in between).
-bool BuscarRegistro(TextStream& fluxo, EstadoSorteio& estado, bool& achou) {
-  std::string linha;
-  std::int64_t contador = 0;
+// Second pass: passes the records before the drawn one without keeping
+// them, then reads the drawn one. `lidos` counts the records passed, so a
+// file that has shrunk in between can stand in its last record.
+bool BuscarRegistro(TextStream& fluxo, std::int64_t numero, std::string& linha,
+                    std::int64_t& lidos, bool& achou) {
+  lidos = fluxo.CountLinesHolding(kSeparador, numero - 1);
   achou = false;
-  while (!fluxo.AtEndOfStream()) {
+  while (!achou && !fluxo.AtEndOfStream()) {
     fluxo.ReadLineInto(linha);
-    if (!TemSeparador(linha)) continue;
-    estado.linhaRegistro.swap(linha);
-    achou = true;
-    if (++contador == estado.numeroSorteado) break;
+    achou = TemSeparador(linha);
   }
   return !fluxo.Failed();
 }
@@ -65,12 +60,21 @@ Sorteio SortearRegistro(Runtime& rt, EstadoSorteio& estado,
   estado.numeroSorteado =
       static_cast<std::int64_t>(std::floor(static_cast<double>(total) * r + 1));
 
-  estado.fluxo = estado.fso->OpenTextFile(caminho());
-  bool achou = false;
-  if (!estado.fluxo || !BuscarRegistro(*estado.fluxo, estado, achou)) {
-    return Falhar(estado, Sorteio::Ilegivel);
+  // The file can shrink between the passes: the drawn record then falls
+  // past its end, and its last record stands in, read by one more pass.
+  std::int64_t procurado = estado.numeroSorteado;
+  for (;;) {
+    estado.fluxo = estado.fso->OpenTextFile(caminho());
+    std::int64_t lidos = 0;
+    bool achou = false;
+    if (!estado.fluxo ||
+        !BuscarRegistro(*estado.fluxo, procurado, estado.linhaRegistro, lidos, achou)) {
+      return Falhar(estado, Sorteio::Ilegivel);
+    }
+    if (achou) break;
+    if (lidos == 0) return Falhar(estado, Sorteio::SemFrases);
+    procurado = lidos;
   }
-  if (!achou) return Falhar(estado, Sorteio::SemFrases);
   DividirRegistro(estado.linhaRegistro, estado.autorBruto);
   return Sorteio::Ok;
 }

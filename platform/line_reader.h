@@ -2,9 +2,10 @@
 // Buffered line splitting over any byte source, shared by every backend so
 // that all of them agree on what a line is.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <memory>
 
 namespace quillora {
 
@@ -23,6 +24,10 @@ class LineReader {
   // Moves past the next line without keeping it; true when the line held
   // `pattern` (which may straddle two reads).
   bool SkipLine(std::string_view pattern);
+  // Reads lines, without keeping them, until `limit` of them held `pattern`
+  // (which must not contain CR or LF) or the end; returns how many did.
+  std::int64_t CountLinesHolding(std::string_view pattern,
+                                 std::int64_t limit = INT64_MAX);
   bool Failed() const { return failed_; }
 
  private:
@@ -32,7 +37,8 @@ class LineReader {
   const char* EndOfLine() const;
 
   ByteSource& source_;
-  std::vector<char> buffer_;
+  std::unique_ptr<char[]> buffer_;  // not cleared: every byte is read into first
+  std::size_t size_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   bool eof_ = false;

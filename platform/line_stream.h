@@ -25,6 +25,9 @@ class LineStream : public TextStream {
   }
   void ReadLineInto(std::string& line) override { reader_.ReadLine(line); }
   bool SkipLine(std::string_view padrao) override { return reader_.SkipLine(padrao); }
+  std::int64_t CountLinesHolding(std::string_view padrao, std::int64_t limite) override {
+    return reader_.CountLinesHolding(padrao, limite);
+  }
   void Close() override { source_->Close(); }
   bool Failed() const override { return reader_.Failed(); }
 

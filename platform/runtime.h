@@ -2,6 +2,7 @@
 // Runtime services the phrase cycle relies on: the program's directory, the
 // file-system object with its text streams, the clock, the random generator,
 // the message box and ending the program. Text is Windows-1252 bytes.
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,6 +20,10 @@ class TextStream {
   virtual void ReadLineInto(std::string& line) = 0;
   // Moves past the next line without keeping it; true when it held `padrao`.
   virtual bool SkipLine(std::string_view padrao) = 0;
+  // Moves past lines, without keeping them, until `limite` of them held
+  // `padrao` or the end; returns how many did.
+  virtual std::int64_t CountLinesHolding(std::string_view padrao,
+                                         std::int64_t limite = INT64_MAX) = 0;
   virtual void Close() = 0;
   // True once a read has failed (the stream then reports its end).
   virtual bool Failed() const = 0;

@@ -29,7 +29,8 @@ media_ms() {  # average wall time of 300 runs of the command, in ms
   awk -v d=$((fim - inicio)) 'BEGIN {printf "%.2f", d / 300 / 1e6}'
 }
 echo "quillora-frases draw: $(media_ms build/native/quillora-frases draw "$work/dados.lst") ms"
-echo "fortune:              $(media_ms fortune "$work/frases") ms"
+echo "/bin/true (process start alone): $(media_ms /bin/true) ms"
+echo "fortune:              $(media_ms /usr/games/fortune "$work/frases") ms"
 
 echo "## Peak resident size of one draw"
 for n in 1000 1000000; do
@@ -60,11 +61,11 @@ arranque() {  # exe, window class
     until grep -q pronto "$work/t" 2>/dev/null; do sleep 0.05; done
     local inicio
     inicio=$(date +%s%N)
-    (cd "$work" && "$WINE" "$1" >/dev/null 2>&1 &)
+    (cd "$work" && "$WINE" "$1" >/dev/null 2>&1 &) 2>/dev/null
     wait
     amostras+=($(( ($(tail -1 "$work/t" | tr -d '\r') - inicio) / 1000000 )))
     "$WINE" build/win64/quillora-inspetor.exe 0 >/dev/null 2>&1 || true
-    pkill -f "$1" || true
+    pkill -f "$1" 2>/dev/null || true
     sleep 1
   done
   printf '%s\n' "${amostras[@]}" | sort -n | sed -n 4p

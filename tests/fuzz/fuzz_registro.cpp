@@ -1,11 +1,12 @@
 // Any bytes as a phrase file: the reader, the split and the decoder must
 // never crash, a decoded field is never longer than the raw one, and
-// skipping a line finds the separator exactly when reading it does.
+// skipping or counting lines finds the separator exactly as reading does.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "phrases/decifrar.h"
 #include "phrases/registro.h"
@@ -60,5 +61,38 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (skipper.SkipLine(quillora::kSeparador) != quillora::TemSeparador(line)) std::abort();
   }
   if (!reader2.AtEnd()) std::abort();
+
+  Memory fourth(data, size, chunk);
+  quillora::LineReader counter(fourth, chunk);
+  Memory fifth(data, size, 64);
+  quillora::LineReader reader3(fifth, 64);
+  std::int64_t records = 0;
+  std::vector<std::string> lines;
+  while (!reader3.AtEnd()) {
+    reader3.ReadLine(line);
+    lines.push_back(line);
+    records += quillora::TemSeparador(line) ? 1 : 0;
+  }
+  if (counter.CountLinesHolding(quillora::kSeparador) != records) std::abort();
+
+  // Passing the first `limit` records leaves the reader on the next line.
+  const std::int64_t limit = size > 1 ? data[1] % 8 : 0;
+  Memory sixth(data, size, chunk);
+  quillora::LineReader partial(sixth, chunk);
+  const std::int64_t passed = partial.CountLinesHolding(quillora::kSeparador, limit);
+  if (passed != std::min(limit, records)) std::abort();
+  std::size_t next = 0;
+  for (std::int64_t seen = 0; next < lines.size() && seen < passed; ++next) {
+    seen += quillora::TemSeparador(lines[next]) ? 1 : 0;
+  }
+  if (passed == limit && limit > 0) {
+    if (next < lines.size()) {
+      if (partial.AtEnd()) std::abort();
+      partial.ReadLine(line);
+      if (line != lines[next]) std::abort();
+    } else if (!partial.AtEnd()) {
+      std::abort();
+    }
+  }
   return 0;
 }

@@ -75,6 +75,26 @@ TEST(LineReader, SkipsLinesAndFindsAPatternEvenAcrossReads) {
   }
 }
 
+TEST(LineReader, CountsTheLinesHoldingAPatternWhateverTheBufferSize) {
+  const std::string sep = "\xFE\x06\x9D";
+  const std::vector<std::pair<std::string, std::int64_t>> cases = {
+      {"", 0},
+      {"x" + sep, 1},
+      {sep + sep + "\r\n" + sep, 2},
+      {"a\r\n" + sep + "b\rc\n\r\n\xFE\x06\r\x9D" + sep + "\n", 2},
+      {"\xFE\x06\x9D\xFE\x06\x9D\n\n\n" + sep, 2},
+      {"a\r\r\nb" + sep + "\r", 1},
+  };
+  for (const auto& [bytes, esperado] : cases) {
+    for (std::size_t size : {1u, 2u, 3u, 4u, 5u, 7u, 65536u}) {
+      MemorySource source(bytes);
+      LineReader reader(source, size);
+      EXPECT_EQ(reader.CountLinesHolding(sep), esperado) << "buffer " << size;
+      EXPECT_TRUE(reader.AtEnd());
+    }
+  }
+}
+
 TEST(LineReader, ReportsAFailedReadAsTheEnd) {
   class Broken : public ByteSource {
     long Read(char*, std::size_t) override { return -1; }
