@@ -29,9 +29,7 @@ TEST(MensagemDoMouse, DecodesTheTrayCallbackWithEitherFactor) {
 class ShellTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    rt.arquivos["C:\\Quillora\\dados.lst"] =
-        teste::Arquivo({"Devagar se vai ao longe.\tProv\xC3\xA9rbio popular",
-                        "Ao vencedor, as batatas!\tMachado de Assis"});
+    rt.arquivos["C:\\Quillora\\dados.lst"] = teste::DoisRegistros();
     rt.bytesPorLeitura = 4096;
   }
   FrmPrincipal& host() { return app.frmPrincipal(); }

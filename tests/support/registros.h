@@ -22,4 +22,10 @@ inline std::string Arquivo(std::initializer_list<std::string> linhasUtf8) {
   return bytes;
 }
 
+// Two records, the second a quotation: what the program-level tests draw from.
+inline std::string DoisRegistros() {
+  return Arquivo({"Devagar se vai ao longe.\tProv\xC3\xA9rbio popular",
+                  "Ao vencedor, as batatas!\tMachado de Assis"});
+}
+
 }  // namespace quillora::teste

@@ -1,4 +1,5 @@
 #include "tools/recursos/cursor_mao.h"
+#include "tools/recursos/bytes.h"
 
 #include <cstdint>
 
@@ -28,14 +29,6 @@ constexpr const char* kMao[] = {
 };
 constexpr int kLinhas = sizeof kMao / sizeof kMao[0];
 
-void U16(std::string& s, int v) {
-  s += static_cast<char>(v & 0xFF);
-  s += static_cast<char>((v >> 8) & 0xFF);
-}
-void U32(std::string& s, std::uint32_t v) {
-  U16(s, static_cast<int>(v & 0xFFFF));
-  U16(s, static_cast<int>(v >> 16));
-}
 
 char Ponto(int x, int y) {
   if (y >= kLinhas || x >= 16) return ' ';

@@ -1,14 +1,11 @@
 #include "tools/recursos/gif.h"
+#include "tools/recursos/bytes.h"
 
 #include <map>
 
 namespace quillora {
 namespace {
 
-void U16(std::string& out, int v) {
-  out += static_cast<char>(v & 0xFF);
-  out += static_cast<char>((v >> 8) & 0xFF);
-}
 
 class Bits {
  public:

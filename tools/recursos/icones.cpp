@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tools/recursos/gif.h"
+#include "tools/recursos/bytes.h"
 
 namespace quillora {
 namespace {
@@ -17,14 +18,6 @@ struct Imagem24 {
   std::vector<bool> opaco;
 };
 
-void U16(std::string& s, int v) {
-  s += static_cast<char>(v & 0xFF);
-  s += static_cast<char>((v >> 8) & 0xFF);
-}
-void U32(std::string& s, std::uint32_t v) {
-  U16(s, static_cast<int>(v & 0xFFFF));
-  U16(s, static_cast<int>(v >> 16));
-}
 
 double DistanciaSegmento(double px, double py, double ax, double ay, double bx, double by,
                          double& t) {
