@@ -3,9 +3,9 @@
 // that all of them agree on what a line is.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <memory>
 
 namespace quillora {
 

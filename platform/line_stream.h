@@ -24,7 +24,6 @@ class LineStream : public TextStream {
     return line;
   }
   void ReadLineInto(std::string& line) override { reader_.ReadLine(line); }
-  bool SkipLine(std::string_view padrao) override { return reader_.SkipLine(padrao); }
   std::int64_t CountLinesHolding(std::string_view padrao, std::int64_t limite) override {
     return reader_.CountLinesHolding(padrao, limite);
   }

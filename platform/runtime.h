@@ -18,8 +18,6 @@ class TextStream {
   virtual std::string ReadLine() = 0;
   // Reads the next line into `line`, reusing its storage.
   virtual void ReadLineInto(std::string& line) = 0;
-  // Moves past the next line without keeping it; true when it held `padrao`.
-  virtual bool SkipLine(std::string_view padrao) = 0;
   // Moves past lines, without keeping them, until `limite` of them held
   // `padrao` or the end; returns how many did.
   virtual std::int64_t CountLinesHolding(std::string_view padrao,

@@ -111,3 +111,16 @@ wait_copies() {
     sleep 0.3
   done
 }
+
+# Clicks the message box's OK, again if a busy machine let the first click
+# arrive before the box took input.
+press_ok() {
+  local box _
+  for _ in 1 2 3 4 5; do
+    box=$(xdotool search --name '^Quillora 1.0$' | head -1)
+    [ -n "$box" ] || return 0
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT - 22)) click 1
+    wait_for 5 bash -c "! xdotool search --name '^Quillora 1.0\$'" && return 0
+  done
+}

@@ -34,10 +34,7 @@ expect_message() {
   local got
   got=$("$WINE" build/win64/quillora-inspetor.exe --mensagem 90 | tr -d '\r')
   [ "$got" = "message=$2" ] || fail "$1: $got"
-  local box
-  box=$(xdotool search --name '^Quillora 1.0$' | head -1)
-  eval "$(xdotool getwindowgeometry --shell "$box")"
-  xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT - 22)) click 1
+  press_ok
   wait_copies 0 30 || fail "$1: the program did not end after the message"
 }
 

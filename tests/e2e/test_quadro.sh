@@ -30,9 +30,7 @@ dir=$(install_copy sem-dados)
 wait_for 60 xdotool search --name '^Quillora 1.0$' || fail "no missing-file message"
 import -window root "$SHOTS/arquivo-inexistente.png"
 ! inspect 0 | grep -qx "visible=1" || fail "a board came up without dados.lst"
-box=$(xdotool search --name '^Quillora 1.0$' | head -1)
-eval "$(xdotool getwindowgeometry --shell "$box")"
-xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT - 22)) click 1  # OK
+press_ok
 wait_copies 0 30 || fail "program still running after the message"
 rm -rf "$dir"
 echo "board under Wine: ok (screenshots in $SHOTS)"
