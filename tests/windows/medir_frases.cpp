@@ -1,0 +1,48 @@
+// quillora-medir-frases: measures every record of a phrase file with the
+// program's own text measuring (the routine that draws the labels) and says
+// which phrases would take more than seven lines on the board or which
+// authors would not fit their label.
+//   quillora-medir-frases ARQUIVO
+#include <windows.h>
+
+#include <cstdio>
+
+#include "phrases/decifrar.h"
+#include "phrases/registro.h"
+#include "platform/cp1252.h"
+#include "platform/win32/janelas_win32.h"
+#include "platform/win32/runtime_win32.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) return 2;
+  quillora::Win32Janelas ws(GetModuleHandleW(nullptr), nullptr, nullptr, nullptr);
+  const quillora::Fonte fraseFonte{"Arial", 9.75, true, false, false};
+  const quillora::Fonte autorFonte{"Arial", 9, true, true, false};
+  // The labels' widths in twips, at the screen's own twips per pixel.
+  const int larguraFrase = 4695 / ws.TwipsPorPixelX();
+  const int larguraAutor = 3975 / ws.TwipsPorPixelX();
+  quillora::Win32FileSystem fs;
+  auto fluxo = fs.OpenTextFile(argv[1]);
+  if (!fluxo) return 1;
+  int registros = 0, ruins = 0, maiorLinhas = 0;
+  std::string linha, autor;
+  while (!fluxo->AtEndOfStream()) {
+    fluxo->ReadLineInto(linha);
+    if (!quillora::TemSeparador(linha)) continue;
+    ++registros;
+    quillora::DividirRegistro(linha, autor);
+    const std::string autorClaro = quillora::Decifrar(autor, "Lumen");
+    const std::string frase = quillora::Decifrar(linha, quillora::ChaveDaFrase(autorClaro));
+    const int linhas = ws.AlturaTexto(frase, fraseFonte, larguraFrase) / ws.AlturaLinha(fraseFonte);
+    const bool autorCabe =
+        ws.AlturaTexto(autorClaro, autorFonte, larguraAutor) <= ws.AlturaLinha(autorFonte);
+    if (linhas > maiorLinhas) maiorLinhas = linhas;
+    if (linhas > 7 || !autorCabe) {
+      ++ruins;
+      std::printf("too big (%d lines%s): %s\n", linhas, autorCabe ? "" : ", author too wide",
+                  quillora::Cp1252ParaUtf8(frase).c_str());
+    }
+  }
+  std::printf("records=%d too_big=%d most_lines=%d\n", registros, ruins, maiorLinhas);
+  return ruins == 0 && registros > 0 ? 0 : 1;
+}
