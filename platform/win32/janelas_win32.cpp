@@ -46,7 +46,7 @@ UINT FormatoTexto(const TextoPintado& t) {
 }
 
 // The window procedure only finds its object and hands the message on.
-LRESULT CALLBACK ProcQuadro(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK ProcJanela(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
     auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
@@ -114,7 +114,7 @@ Win32Janelas::Win32Janelas(HINSTANCE instancia, HCURSOR mao, HICON iconeAplicaca
   InitCommonControlsEx(&icc);
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = ProcQuadro;
+  wc.lpfnWndProc = ProcJanela;
   wc.hInstance = instancia_;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = kClasseQuadro;
