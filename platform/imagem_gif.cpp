@@ -3,6 +3,8 @@
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_GIF
 #define STBI_NO_STDIO
+// The board picture is 350 x 160; nothing larger is ever a picture of ours.
+#define STBI_MAX_DIMENSIONS 4096
 #include <stb_image.h>
 
 namespace quillora {

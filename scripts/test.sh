@@ -22,8 +22,13 @@ build_preset fuzz
 for target in registro pack gif; do
   corpus=$(mktemp -d)
   cp tests/fuzz/corpus_"$target"/* "$corpus"/
-  build/fuzz/tests/fuzz/fuzz_"$target" -max_total_time="${QUILLORA_FUZZ_SECONDS:-20}" \
-    -print_final_stats=0 "$corpus" 2>&1 | tail -1
+  if build/fuzz/tests/fuzz/fuzz_"$target" -max_total_time="${QUILLORA_FUZZ_SECONDS:-20}" \
+      -print_final_stats=0 "$corpus" >build/fuzz/fuzz_"$target".log 2>&1; then
+    echo "fuzz_$target: $(tail -1 build/fuzz/fuzz_"$target".log)"
+  else
+    tail -40 build/fuzz/fuzz_"$target".log
+    exit 1
+  fi
   rm -rf "$corpus"
 done
 

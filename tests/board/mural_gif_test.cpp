@@ -116,6 +116,16 @@ TEST(MuralGif, CrossAndEnvelopeSitUnderTheirClickAreasAndNoPixelIsAButtonFace) {
   EXPECT_GE(amarelos, 150);
 }
 
+TEST(ComporGif, RefusesPicturesThatAreNotOursInsteadOfExhaustingMemory) {
+  // A header that claims 65535 x 65535 pixels, then almost nothing.
+  const std::string enorme("GIF89a\xff\xff\xff\xff\x80\x00\x00\x00\x00\x00\xff\xff\xff"
+                           ",\x00\x00\x00\x00\xff\xff\xff\xff\x00\x02\x02D\x01\x00;", 35);
+  Imagem im;
+  EXPECT_FALSE(ComporGif(enorme, 0, im));
+  EXPECT_FALSE(ComporGif("GIF89a", 0, im));
+  EXPECT_FALSE(ComporGif("", 0, im));
+}
+
 TEST(MaoCur, IsA32By32TwoColourCursorWithItsHotSpotAtTheFingertip) {
   const std::string cur = LerFonte("board/mao.cur");
   EXPECT_EQ(U16(cur, 2), 2);  // a cursor
