@@ -19,6 +19,11 @@ ensure_packages() {
     exit 1
   fi
   echo "Installing: ${missing[*]}"
+  # 32-bit packages (wine32:i386) need the i386 architecture first.
+  if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+    unset QUILLORA_APT_UPDATED
+  fi
   if [ -z "${QUILLORA_APT_UPDATED:-}" ]; then
     apt-get update -qq
     export QUILLORA_APT_UPDATED=1
@@ -31,26 +36,74 @@ NATIVE_PACKAGES=(cmake g++ make libgtest-dev googletest libbenchmark-dev libstb-
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64)
 PACKAGING_PACKAGES=(nsis zip unzip file)
-WINE_PACKAGES=(wine64 wine xvfb xdotool imagemagick x11-utils fonts-liberation fonts-comic-neue)
+# wine32 runs the 32-bit product; IceWM is the desktop it runs on (window
+# manager, taskbar and the system tray where Wine docks the icon).
+WINE_PACKAGES=(wine wine64 wine32:i386 icewm xvfb xdotool imagemagick x11-utils
+  fonts-liberation fonts-comic-neue)
 
 build_preset() {
   cmake --preset "$1" >/dev/null
   cmake --build --preset "$1" -j "$JOBS"
 }
 
-# A private Wine prefix with no Mono or Gecko prompts.
+# A private Wine prefix with no Mono or Gecko prompts. $WINE runs 32-bit
+# and 64-bit programs alike (it hands 64-bit ones to wine64); $WINE64 is
+# the 64-bit loader itself.
 wine_env() {
+  # Linux file names are UTF-8: Wine reads them so (folders named in any
+  # script reach the program as they are).
+  export LC_ALL=C.UTF-8
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEPREFIX=${WINEPREFIX:-$ROOT/build/wineprefix}
-  WINE=/usr/lib/wine/wine64
+  WINE=/usr/bin/wine
+  WINE64=/usr/lib/wine/wine64
+  WINESERVER=/usr/lib/wine/wineserver
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$WINE" wineboot -i >/dev/null 2>&1
     # Arial and Comic Sans MS are not free: use their metric twins.
     "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
     "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Comic Sans MS' /d 'Comic Neue' /f >/dev/null 2>&1
-    # Without a window manager, Wine draws the title bars itself.
-    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-    /usr/lib/wine/wineserver -w
+    "$WINESERVER" -w
   fi
+}
+
+# The product is 32-bit: say so loudly when this machine cannot run it.
+require_wine32() {
+  local out
+  out=$("$WINE" "$ROOT/build/win32/quillora-frases.exe" 2>&1 | tr -d '\r') || true
+  if [[ $out != *"uso: quillora-frases"* ]]; then
+    echo "FATAL: this machine cannot run 32-bit Windows programs under $WINE:" >&2
+    echo "$out" | head -5 >&2
+    exit 1
+  fi
+}
+
+# A desktop session on a private display: Xvfb, then IceWM with its taskbar
+# and system tray. Sets DISPLAY; the caller stops it with stop_desktop.
+start_desktop() {
+  local n=${1:-90}
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  export DISPLAY=:$n
+  Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local _
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; return 1; }
+  export ICEWM_PRIVCFG=$ROOT/build/icewm
+  mkdir -p "$ICEWM_PRIVCFG"
+  cp "$ROOT/tests/e2e/icewm-preferences" "$ICEWM_PRIVCFG/preferences"
+  icewm >"$ICEWM_PRIVCFG/icewm.log" 2>&1 &
+  ICEWM_PID=$!
+  # The tray is up when IceWM's embedding proxy exists.
+  for _ in $(seq 100); do
+    xwininfo -root -tree 2>/dev/null | grep -q '"YXTrayProxy"' && return 0
+    sleep 0.1
+  done
+  echo "IceWM's system tray did not come up" >&2
+  return 1
+}
+
+stop_desktop() {
+  kill "${ICEWM_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs Quillora: the 64-bit Windows build under Wine, beside the shipped
+# Runs Quillora: the 32-bit product under Wine, beside the shipped
 # dados.lst, on the current X display. Without a display (or with
 # --texto) it draws one phrase with the phrase tool instead, as the program
 # does on each left click of its tray icon.
@@ -12,8 +12,9 @@ if [ -z "${DISPLAY:-}" ] || [ "${1:-}" = "--texto" ]; then
   exec build/native/quillora-frases draw data/dados.lst
 fi
 ensure_packages "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
-build_preset win64 >/dev/null
-cp data/dados.lst build/win64/
+build_preset win32 >/dev/null
+cp data/dados.lst build/win32/
 wine_env
-cd build/win64
+require_wine32
+cd build/win32
 exec "$WINE" Quillora.exe

@@ -37,5 +37,5 @@ build_preset win32
 build_preset win64
 tests/windows/check_imports.sh build/win32 build/win64
 
-echo "== end to end under Wine"
+echo "== end to end: the 32-bit product under Wine on an IceWM desktop"
 tests/e2e/run_all.sh

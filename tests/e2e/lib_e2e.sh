@@ -1,12 +1,18 @@
-# Helpers for the end-to-end tests under Wine (sourced).
+# Helpers for the end-to-end tests (sourced): the 32-bit product under
+# 32-bit Wine on the IceWM desktop that run_all.sh starts.
 # shellcheck shell=bash
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
 cd "$ROOT"
 wine_env
 SHOTS=$ROOT/build/e2e
 mkdir -p "$SHOTS"
+[ -n "${DISPLAY:-}" ] || { echo "FAIL: no desktop (run the tests through tests/e2e/run_all.sh)"; exit 1; }
 
-fail() { echo "FAIL: $*"; /usr/lib/wine/wineserver -k 2>/dev/null || true; exit 1; }
+# The product and the helpers that drive and inspect it, all 32-bit.
+BIN=build/win32
+EXE=$BIN/Quillora.exe
+
+fail() { echo "FAIL: $*"; "$WINESERVER" -k 2>/dev/null || true; exit 1; }
 
 # Polls `cmd` until it succeeds or `seconds` pass.
 wait_for() {
@@ -18,22 +24,35 @@ wait_for() {
   done
 }
 
-# A fresh folder with the program and, unless told otherwise, the shipped data.
+# A fresh folder with the program ($2, the product unless told) and, unless
+# told otherwise, the shipped data.
 install_copy() {
   local dir
   dir=$(mktemp -d)
-  cp build/win64/Quillora.exe "$dir/"
+  cp "${2:-$EXE}" "$dir/Quillora.exe"
   [ "${1:-}" = "sem-dados" ] || cp data/dados.lst "$dir/"
   echo "$dir"
 }
 
-inspect() { "$WINE" build/win64/quillora-inspetor.exe "$@" | tr -d '\r'; }
+# Starts the program in folder $1 (or a Windows path to it), detached.
+start_in() {
+  if [ -d "$1" ]; then (cd "$1" && "$WINE" Quillora.exe >/dev/null 2>&1 &)
+  else ("$WINE" "$1" >/dev/null 2>&1 &); fi
+}
 
-# --- driving the running program ---
+inspect() { "$WINE" $BIN/quillora-inspetor.exe "$@" | tr -d '\r'; }
 
-# The mail program stand-in: records each address the shell hands over.
+# True when the board's report holds line $1 (for wait_for).
+board_has() { inspect | grep -qx "$1"; }
+board_lacks() { ! inspect | grep -qx "$1"; }
+
+field() { echo "$2" | awk -v k="$1" -F= '$1 == k {print $2; exit}'; }
+
+stop_wine() { "$WINESERVER" -k 2>/dev/null || true; }
+
+# --- the mail program stand-in: records each address the shell hands over ---
 register_recorder() {
-  cp build/win64/quillora-gravador.exe "$WINEPREFIX/drive_c/"
+  cp $BIN/quillora-gravador.exe "$WINEPREFIX/drive_c/"
   "$WINE" reg add 'HKCR\mailto' /ve /d 'URL:MailTo Protocol' /f >/dev/null 2>&1
   "$WINE" reg add 'HKCR\mailto' /v 'URL Protocol' /d '' /f >/dev/null 2>&1
   "$WINE" reg add 'HKCR\mailto\shell\open\command' /ve \
@@ -42,6 +61,8 @@ register_recorder() {
   rm -f "$RECORDED"
 }
 
+recorded_count() { cat "$RECORDED" 2>/dev/null | wc -l; }
+
 # Waits for line $1 of the recorder's file and prints it.
 recorded_line() {
   local want=$1
@@ -49,21 +70,37 @@ recorded_line() {
   sed -n "${want}p" "$RECORDED"
 }
 
-tray_window() { xdotool search --name '^Wine System Tray$' | head -1; }
+# --- IceWM's system tray: one embedder window per docked icon ---
 
-# Our icon is the first in the tray's client area, below Wine's title bar.
+# Each docked icon: "X Y WIDTH HEIGHT" on the screen.
+tray_icons() {
+  local id
+  for id in $(xwininfo -root -tree | awk '/"YXTrayEmbedder"/ {print $1}'); do
+    xwininfo -id "$id" 2>/dev/null | awk '
+      /Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+      /Width:/ {w = $NF} /Height:/ {h = $NF} /Map State: IsViewable/ {v = 1}
+      END {if (v) print x, y, w, h}'
+  done
+}
+
+tray_icon_count() { tray_icons | wc -l; }
+has_tray_icon() { [ "$(tray_icon_count)" -ge 1 ]; }
+no_tray_icon() { [ "$(tray_icon_count)" -eq 0 ]; }
+
 tray_icon_centre() {
-  eval "$(xdotool getwindowgeometry --shell "$(tray_window)")"
-  echo "$((X + 13)) $((Y + HEIGHT - 13))"
+  local x y w h
+  read -r x y w h <<<"$(tray_icons | head -1)"
+  [ -n "$h" ] || return 1
+  echo "$((x + w / 2)) $((y + h / 2))"
 }
 
 tray_click() {
   local x y
-  read -r x y <<<"$(tray_icon_centre)"
+  read -r x y <<<"$(tray_icon_centre)" || fail "no tray icon to click"
   xdotool mousemove "$x" "$y" click "$1"
 }
 
-field() { echo "$2" | awk -v k="$1" -F= '$1 == k {print $2; exit}'; }
+# --- the tray menu ---
 
 # The popup menu: a small visible window of the program (not the board).
 menu_window() {
@@ -76,51 +113,91 @@ menu_window() {
   done
   return 1
 }
+menu_closed() { ! menu_window; }
 
-# Right-clicks the tray icon and picks item $1 (0 to 3) with the mouse.
-menu_pick() {
+open_menu() {
   tray_click 3
   wait_for 10 menu_window || fail "the tray menu did not open"
+}
+
+# Right-clicks the tray icon and picks item $1 (0 to 3) with the mouse; $2,
+# when given, is a screenshot to take of the open menu.
+menu_pick() {
+  open_menu
   local w
   w=$(menu_window)
   eval "$(xdotool getwindowgeometry --shell "$w")"
   local item=$(( (HEIGHT - 4) / 4 ))
   [ -n "${2:-}" ] && import -window root "$2"
   xdotool mousemove $((X + 40)) $((Y + 2 + item * $1 + item / 2)) click 1
-  wait_menu_closed
+  wait_for 10 menu_closed || fail "the menu stayed open after a pick"
 }
 
-wait_menu_closed() {
-  local end=$((SECONDS + 10))
-  while menu_window >/dev/null; do
-    [ $SECONDS -ge $end ] && return 1
-    sleep 0.2
-  done
+# The same with the item's access key. The desktop gives keys only to the
+# window the user last clicked, so the user clicks the board's phrase first.
+menu_key() {
+  focus_board
+  open_menu
+  xdotool key "$1"
+  wait_for 10 menu_closed || fail "the menu stayed open after the key $1"
 }
+
+# --- the board ---
+
+board_rect() { field rect "$(inspect)"; }
 
 board_shot() { import -window root -crop 350x160+"$1"+"$2" "$3"; }
 
-# Running copies of the program in this test's Wine prefix.
-program_count() { inspect | awk -F= '$1 == "copies" {print $2}'; }
+# A click on the phrase label: no action of its own, but the desktop gives
+# the board the keyboard.
+focus_board() {
+  local left top _
+  read -r left top _ _ <<<"$(board_rect)"
+  xdotool mousemove $((left + 175)) $((top + 75)) click 1
+  wait_for 10 bash -c "xprop -root _NET_ACTIVE_WINDOW | grep -q ' 0x0*$(printf %x "$(board_xid)")\$'" ||
+    fail "the board did not take the focus"
+}
 
-# Waits until $1 copies run, for at most $2 seconds.
-wait_copies() {
-  local end=$((SECONDS + $2))
-  until [ "$(program_count)" = "$1" ]; do
-    [ $SECONDS -ge $end ] && return 1
-    sleep 0.3
+# The X window of the board (the program's window with the picture's size).
+board_xid() {
+  local w
+  for w in $(xdotool search --class quillora.exe 2>/dev/null); do
+    xdotool getwindowgeometry "$w" | grep -q 'Geometry: 350x160' && { echo "$w"; return 0; }
+  done
+  return 1
+}
+
+# --- the desktop's taskbar: the managed windows that do not skip it ---
+taskbar_windows() {
+  local w
+  for w in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do
+    xprop -id "$w" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_SKIP_TASKBAR && continue
+    echo "$w $(xprop -id "$w" WM_NAME 2>/dev/null | sed 's/^WM_NAME([A-Z_]*) = //')"
   done
 }
 
-# Clicks the message box's OK, again if a busy machine let the first click
-# arrive before the box took input.
+# --- copies and messages ---
+
+# Running copies of the program in this test's Wine prefix.
+program_count() { inspect | awk -F= '$1 == "copies" {print $2}'; }
+copies_are() { [ "$(program_count)" = "$1" ]; }
+
+# Waits until $1 copies run, for at most $2 seconds.
+wait_copies() { wait_for "$2" copies_are "$1"; }
+
+message_boxes() { xdotool search --onlyvisible --name '^Quillora 1.0$' 2>/dev/null | wc -l; }
+no_message_box() { [ "$(message_boxes)" -eq 0 ]; }
+
+# Clicks the message box's OK. A click that arrives before the box takes
+# input is lost: the box is then still there, and the user clicks again.
 press_ok() {
   local box _
   for _ in 1 2 3 4 5; do
-    box=$(xdotool search --name '^Quillora 1.0$' | head -1)
+    box=$(xdotool search --onlyvisible --name '^Quillora 1.0$' | head -1)
     [ -n "$box" ] || return 0
     eval "$(xdotool getwindowgeometry --shell "$box")"
     xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT - 22)) click 1
-    wait_for 5 bash -c "! xdotool search --name '^Quillora 1.0\$'" && return 0
+    wait_for 5 no_message_box && return 0
   done
+  return 1
 }

@@ -4,21 +4,20 @@
 set -euo pipefail
 source "$(dirname "$0")/lib_e2e.sh"
 dir=$(install_copy)
-for _ in $(seq 10); do
-  (cd "$dir" && "$WINE" Quillora.exe >/dev/null 2>&1 &)
-done
+for _ in $(seq 10); do start_in "$dir"; done
 inspect 90 >/dev/null || fail "no board"
 wait_copies 1 60 || fail "$(program_count) copies still running"
-sleep 2
+wait_for 20 has_tray_icon || fail "no tray icon"
+# Every loser ends before it makes a window or an icon: once only one
+# process is left, one icon and one board remain.
+one_process() { [ "$(pgrep -fc 'Quillora\.exe')" = 1 ]; }
+wait_for 60 one_process || fail "$(pgrep -fa 'Quillora\.exe') still running"
 [ "$(program_count)" = 1 ] || fail "more than one copy is running"
+[ "$(tray_icon_count)" = 1 ] || fail "$(tray_icon_count) tray icons"
 boards=$(xdotool search --onlyvisible --class quillora.exe | while read -r w; do
   xdotool getwindowgeometry "$w" | grep -c 'Geometry: 350x160' || true; done | awk '{s += $1} END {print s + 0}')
 [ "$boards" = 1 ] || fail "$boards boards on the screen"
-# One icon: the tray's second icon cell is empty.
-read -r x y <<<"$(tray_icon_centre)"
-import -window root -crop 20x20+$((x + 10))+$((y - 10)) "$SHOTS/bandeja-corrida.png"
-import -window root -crop 60x30+$((x - 13))+$((y - 15)) "$SHOTS/bandeja-corrida-inteira.png"
-[ "$(convert "$SHOTS/bandeja-corrida.png" -format '%k' info:)" -le 2 ] || fail "more than one tray icon"
-/usr/lib/wine/wineserver -k || true
+import -window root "$SHOTS/corrida.png"
+stop_wine
 rm -rf "$dir"
 echo "ten copies at once: ok"

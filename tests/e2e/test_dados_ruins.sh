@@ -17,12 +17,6 @@ msg_missing="Arquivo de Quillora Inexistente! | Reinstale o programa novamente !
 msg_empty="Arquivo de Quillora Sem Frases! | Reinstale o programa novamente !"
 msg_unreadable="Arquivo de Quillora Ilegível! | Reinstale o programa novamente !"
 
-# Starts the program in $1 (a folder, or a Windows path to the exe).
-start() {
-  if [ -d "$1" ]; then (cd "$1" && "$WINE" Quillora.exe >/dev/null 2>&1 &)
-  else ("$WINE" "$1" >/dev/null 2>&1 &); fi
-}
-
 expect_board() {
   local report
   report=$(inspect 90) || fail "$1: no board: $report"
@@ -32,13 +26,12 @@ expect_board() {
 # Waits for the message box, checks its text, presses OK, waits for the end.
 expect_message() {
   local got
-  got=$("$WINE" build/win64/quillora-inspetor.exe --mensagem 90 | tr -d '\r')
+  got=$(inspect --mensagem 90)
   [ "$got" = "message=$2" ] || fail "$1: $got"
-  press_ok
+  press_ok || fail "$1: the message box did not close"
   wait_copies 0 30 || fail "$1: the program did not end after the message"
 }
 
-stop() { /usr/lib/wine/wineserver -k 2>/dev/null || true; }
 
 unchanged() {
   [ "$(sha256sum <"$2")" = "$3" ] || fail "$1: dados.lst was written to"
@@ -52,8 +45,8 @@ run_case() {
   $make "$dir/dados.lst"
   local sum=""
   [ -f "$dir/dados.lst" ] && sum=$(sha256sum <"$dir/dados.lst")
-  start "$dir"
-  if [ "$expect" = board ]; then expect_board "$name"; stop; else expect_message "$name" "$expect"; fi
+  start_in "$dir"
+  if [ "$expect" = board ]; then expect_board "$name"; stop_wine; else expect_message "$name" "$expect"; fi
   [ -n "$sum" ] && unchanged "$name" "$dir/dados.lst" "$sum"
   rm -rf "$dir"
   echo "  $name: ok"
@@ -86,7 +79,7 @@ run_case "a folder named dados.lst" make_folder "$msg_missing"
 # Removed, or replaced by an unusable file, between two clicks.
 for variant in removed replaced; do
   dir=$(install_copy)
-  start "$dir"
+  start_in "$dir"
   expect_board "$variant"
   if [ $variant = removed ]; then rm "$dir/dados.lst"; want=$msg_missing
   else printf '\r\n\r\n' >"$dir/dados.lst.novo"; mv "$dir/dados.lst.novo" "$dir/dados.lst"; want=$msg_empty; fi
@@ -99,22 +92,54 @@ done
 # Held open by another process that shares nothing.
 dir=$(install_copy)
 sum=$(sha256sum <"$dir/dados.lst")
-"$WINE" build/win64/quillora-inspetor.exe --trancar "Z:${dir//\//\\}\\dados.lst" 120 >"$gen/lock" 2>&1 &
+"$WINE" $BIN/quillora-inspetor.exe --trancar "Z:${dir//\//\\}\\dados.lst" 120 >"$gen/lock" 2>&1 &
 wait_for 30 grep -q locked "$gen/lock" || fail "could not lock the file"
-start "$dir"
+start_in "$dir"
 expect_message "opened without sharing" "$msg_unreadable"
 unchanged "opened without sharing" "$dir/dados.lst" "$sum"
-stop
+stop_wine
 rm -rf "$dir"
 echo "  opened by another process without sharing: ok"
 
 # The program at the root of a drive: the path holds two backslashes.
 dir=$(install_copy)
 ln -sfn "$dir" "$WINEPREFIX/dosdevices/q:"
-start 'Q:\Quillora.exe'
+start_in 'Q:\Quillora.exe'
 expect_board "drive root"
-stop
+stop_wine
 rm -f "$WINEPREFIX/dosdevices/q:"
 rm -rf "$dir"
 echo "  run from a drive's root: ok"
+# Folders named in any script: the program finds dados.lst there.
+for pasta in 'users/Łukasz/AppData/Local/Programs/Quillora' 'Programas/Цитаты'; do
+  dir="$WINEPREFIX/drive_c/$pasta"
+  mkdir -p "$dir"
+  cp "$EXE" "$dir/Quillora.exe"
+  cp data/dados.lst "$dir/"
+  start_in "$dir"
+  expect_board "C:\\$pasta"
+  stop_wine
+  rm -rf "$WINEPREFIX/drive_c/users/Łukasz" "$WINEPREFIX/drive_c/Programas"
+  echo "  run from C:\\${pasta//\//\\}: ok"
+done
+
+# While the message is up, tray clicks start no other cycle and open no
+# second message or menu; closing it ends the program.
+dir=$(install_copy)
+start_in "$dir"
+expect_board "message up"
+rm "$dir/dados.lst"
+tray_click 1
+wait_for 30 bash -c "xdotool search --onlyvisible --name '^Quillora 1.0\$'" || fail "no message"
+tray_click 1
+tray_click 3
+inspect --bandeja 3 >/dev/null  # returns once the host has taken them
+inspect --bandeja-direita >/dev/null
+[ "$(message_boxes)" = 1 ] || fail "message up: $(message_boxes) message boxes"
+! menu_window >/dev/null || fail "message up: the tray menu opened"
+import -window root "$SHOTS/mensagem-unica.png"
+press_ok || fail "message up: the message box did not close"
+wait_copies 0 30 || fail "message up: the program did not end"
+rm -rf "$dir"
+echo "  tray clicks while the message is up: ok"
 echo "bad data files under Wine: ok"

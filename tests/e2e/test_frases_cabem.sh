@@ -4,6 +4,6 @@
 # text routine with Arial's metrics.
 set -euo pipefail
 source "$(dirname "$0")/lib_e2e.sh"
-out=$("$WINE" build/win64/quillora-medir-frases.exe data/dados.lst | tr -d '\r') || fail "$out"
+out=$("$WINE" $BIN/quillora-medir-frases.exe data/dados.lst | tr -d '\r') || fail "$out"
 echo "$out" | tail -1
 echo "shipped phrases fit the board: ok"

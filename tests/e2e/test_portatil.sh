@@ -15,7 +15,7 @@ cmp "$dir/dados.lst" data/dados.lst || fail "the zip's dados.lst differs"
 file "$dir/Quillora.exe" | grep -q 'PE32 executable (GUI) Intel 80386' || fail "not a 32-bit GUI program"
 grep -q $'\r$' "$dir/LEIA-ME.txt" || fail "the read-me lacks CR LF lines"
 for exe in "build/release/Quillora-$versao-instalador-32bits.exe" "build/release/Quillora-$versao-instalador-64bits.exe"; do
-  "$WINE" build/win64/quillora-recursos.exe "$exe" | tr -d '\r' | grep -qx "product_version=$versao" ||
+  "$WINE" $BIN/quillora-recursos.exe "$exe" | tr -d '\r' | grep -qx "product_version=$versao" ||
     fail "$exe does not carry version $versao"
 done
 rm -rf "$dir"

@@ -17,7 +17,7 @@ icon_group=2: 16x16@4 32x32@4
 manifest_common_controls_6=1
 manifest_dpi_aware=0'
 for exe in build/win32/Quillora.exe build/win64/Quillora.exe; do
-  got=$("$WINE" build/win64/quillora-recursos.exe "$exe" | tr -d '\r')
+  got=$("$WINE" $BIN/quillora-recursos.exe "$exe" | tr -d '\r')
   [ "$got" = "$expected" ] || fail "$exe resources:
 $got"
 done

@@ -9,35 +9,34 @@ source "$(dirname "$0")/lib_e2e.sh"
 cliques=${QUILLORA_SOAK_CLIQUES:-1000}
 alternancias=${QUILLORA_SOAK_ALTERNANCIAS:-20}
 
-dir=$(install_copy)
-cp build/win64/Quillora-teste.exe "$dir/Quillora.exe"
-(cd "$dir" && "$WINE" Quillora.exe >/dev/null 2>&1 &)
+# The test build: the same program, which also reports its live objects.
+dir=$(install_copy "" $BIN/Quillora-teste.exe)
+start_in "$dir"
 inspect 60 >/dev/null || fail "no board"
+wait_for 20 has_tray_icon || fail "no tray icon"
 pid=$(pgrep -nf 'Quillora\.ex[e]')
-objects() { "$WINE" build/win64/quillora-inspetor.exe --objetos | tr -d '\r' | sed -n 's/^objects=//p'; }
+objects() { inspect --objetos | sed -n 's/^objects=//p'; }
 rss() { awk '/^VmRSS:/ {print $2}' "/proc/$pid/status"; }
 about_once() {
   menu_pick 2
-  wait_for 10 bash -c "'$WINE' build/win64/quillora-inspetor.exe | tr -d '\r' | grep -qx sobre_visible=1" || fail "About did not open"
-  local report sl st sr sb
-  report=$(inspect)
-  read -r sl st sr sb <<<"$(field sobre_rect "$report")"
-  xdotool mousemove $((sl + 132)) $((sb - 172 + 156)) click 1
-  wait_for 10 bash -c "'$WINE' build/win64/quillora-inspetor.exe | tr -d '\r' | grep -qx enabled=1" || fail "About did not close"
+  wait_for 10 board_has sobre_visible=1 || fail "About did not open"
+  local cx cy _
+  read -r cx cy _ _ <<<"$(field sobre_client "$(inspect)")"
+  xdotool mousemove $((cx + 132)) $((cy + 156)) click 1
+  wait_for 10 board_has enabled=1 || fail "About did not close"
 }
 
 # Warm-up: every path runs once before the baseline.
-"$WINE" build/win64/quillora-inspetor.exe --bandeja 200 >/dev/null
+inspect --bandeja 200 >/dev/null
 menu_pick 0; menu_pick 0
 about_once
-sleep 1
 objects0=$(objects) rss0=$(rss)
 
 feitos=0 alternados=0
 while [ $feitos -lt "$cliques" ] || [ $alternados -lt "$alternancias" ]; do
   if [ $feitos -lt "$cliques" ]; then
     lote=$(( cliques - feitos < 500 ? cliques - feitos : 500 ))
-    "$WINE" build/win64/quillora-inspetor.exe --bandeja "$lote" >/dev/null
+    inspect --bandeja "$lote" >/dev/null
     feitos=$((feitos + lote))
   fi
   for _ in 1 2 3 4 5 6 7 8 9 10; do
@@ -47,12 +46,11 @@ while [ $feitos -lt "$cliques" ] || [ $alternados -lt "$alternancias" ]; do
   done
 done
 about_once
-sleep 1
 [ "$(program_count)" = 1 ] || fail "the program did not survive"
 objects1=$(objects) rss1=$(rss)
 echo "  $cliques clicks, $alternancias toggles: objects $objects0 -> $objects1, RSS ${rss0} kB -> ${rss1} kB"
 [ "$objects1" = "$objects0" ] || fail "GDI/USER objects leaked: $objects0 -> $objects1"
 [ $((rss1 - rss0)) -lt 1024 ] || fail "resident memory grew by $((rss1 - rss0)) kB"
-/usr/lib/wine/wineserver -k || true
+stop_wine
 rm -rf "$dir"
-echo "soak under Wine: ok"
+echo "soak on the desktop: ok"

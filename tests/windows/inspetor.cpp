@@ -5,9 +5,19 @@
 //   quillora-inspetor --trancar ARQUIVO N   holds the file unshared N seconds
 //   quillora-inspetor --objetos       live GDI and USER objects (test build)
 //   quillora-inspetor --bandeja N     N left clicks, as the tray reports them
+//   quillora-inspetor --bandeja-direita   one right click, the same way
 //   quillora-inspetor --cronometro CLASSE   says "pronto", then prints the
 //       Unix time in ns at which a visible window of that class appeared
+//   quillora-inspetor --dica N        the text of the tooltip on show
+//   quillora-inspetor --movimento-velho   posts the board a mouse move that
+//       says the left button is down over the author label (it is not)
+//   quillora-inspetor --mutex-negado N   holds the program's single-instance
+//       mutex for N seconds with a DACL that lets nobody open it
+//   quillora-inspetor --com           the COM apartment of the program's
+//       user-interface thread (test build)
 #include <windows.h>
+
+#include <sddl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -110,14 +120,21 @@ int Objetos() {
   return 0;
 }
 
-// The message the shell sends the host for a left click on the icon
-// (identifier 100, callback 0x200, the mouse message in lParam).
-int Bandeja(int cliques) {
+// The messages the shell sends the host for a click on the icon (identifier
+// 100, callback 0x200, the mouse message in lParam). Each returns once the
+// host has handled it, or after five seconds (a menu or a message it
+// opened is then still up).
+void Enviar(HWND host, LPARAM mensagem) {
+  DWORD_PTR ignorado = 0;
+  SendMessageTimeoutW(host, 0x200, 100, mensagem, SMTO_NORMAL, 5000, &ignorado);
+}
+
+int Bandeja(int cliques, LPARAM baixo, LPARAM cima) {
   HWND host = FindWindowW(L"QuilloraPrincipal", nullptr);
   if (host == nullptr) return 1;
   for (int i = 0; i < cliques; ++i) {
-    SendMessageW(host, 0x200, 100, WM_LBUTTONDOWN);
-    SendMessageW(host, 0x200, 100, WM_LBUTTONUP);
+    Enviar(host, baixo);
+    Enviar(host, cima);
   }
   std::printf("clicks=%d\n", cliques);
   return 0;
@@ -141,6 +158,79 @@ int Cronometro(const char* classe) {
   return 0;
 }
 
+std::string Utf8(const std::wstring& texto) {
+  std::string saida;
+  for (wchar_t c : texto) {
+    char bytes[8] = {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, &c, 1, bytes, 8, nullptr, nullptr);
+    saida.append(bytes, static_cast<std::size_t>(n));
+  }
+  return saida;
+}
+
+BOOL CALLBACK DicaVisivel(HWND h, LPARAM saida) {
+  wchar_t classe[64] = {};
+  GetClassNameW(h, classe, 64);
+  if (lstrcmpiW(classe, L"tooltips_class32") != 0 || !IsWindowVisible(h)) return TRUE;
+  wchar_t texto[256] = {};
+  DWORD_PTR ignorado = 0;
+  SendMessageTimeoutW(h, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(texto), SMTO_ABORTIFHUNG,
+                      2000, &ignorado);
+  if (texto[0] == 0) return TRUE;
+  *reinterpret_cast<std::wstring*>(saida) = texto;
+  return FALSE;
+}
+
+// The tooltip that the system shows (the tray's, for instance), in UTF-8.
+int Dica(int segundos) {
+  const DWORD limite = GetTickCount() + static_cast<DWORD>(segundos) * 1000;
+  std::wstring texto;
+  while (EnumWindows(DicaVisivel, reinterpret_cast<LPARAM>(&texto)), texto.empty()) {
+    if (GetTickCount() > limite) {
+      std::printf("tooltip=none\n");
+      return 1;
+    }
+    Sleep(100);
+  }
+  std::printf("tooltip=%s\n", Utf8(texto).c_str());
+  return 0;
+}
+
+// What the system sends after a popup menu closes when the click that
+// closed it landed on a label: a move that still reports the left button.
+int MovimentoVelho() {
+  HWND quadro = FindWindowW(L"QuilloraQuadro", nullptr);
+  if (quadro == nullptr) return 1;
+  PostMessageW(quadro, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 141));
+  std::printf("posted\n");
+  return 0;
+}
+
+int MutexNegado(int segundos) {
+  SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, FALSE};
+  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
+          L"D:(D;;GA;;;WD)(D;;GA;;;AN)", SDDL_REVISION_1, &sa.lpSecurityDescriptor, nullptr)) {
+    return 1;
+  }
+  HANDLE h = CreateMutexW(&sa, FALSE, L"Local\\Brenvic.Quillora");
+  if (h == nullptr || GetLastError() == ERROR_ALREADY_EXISTS) return 1;
+  std::printf("held\n");
+  std::fflush(stdout);
+  Sleep(static_cast<DWORD>(segundos) * 1000);
+  CloseHandle(h);
+  return 0;
+}
+
+// Asks a test build for its user-interface thread's COM apartment.
+int Com() {
+  HWND host = FindWindowW(L"QuilloraPrincipal", nullptr);
+  if (host == nullptr) return 1;
+  const UINT pedido = RegisterWindowMessageW(L"Quillora.ApartamentoCom");
+  const LRESULT r = SendMessageW(host, pedido, 0, 0);
+  std::printf("com=%s\n", r == 1 ? "sta" : r == 2 ? "mta" : "none");
+  return 0;
+}
+
 BOOL CALLBACK ContarHost(HWND h, LPARAM contagem) {
   wchar_t classe[64] = {};
   GetClassNameW(h, classe, 64);
@@ -155,7 +245,16 @@ int main(int argc, char** argv) {
   if (argc > 3 && std::string(argv[1]) == "--trancar") return Trancar(argv[2], std::atoi(argv[3]));
   if (argc > 1 && std::string(argv[1]) == "--objetos") return Objetos();
   if (argc > 2 && std::string(argv[1]) == "--cronometro") return Cronometro(argv[2]);
-  if (argc > 2 && std::string(argv[1]) == "--bandeja") return Bandeja(std::atoi(argv[2]));
+  if (argc > 2 && std::string(argv[1]) == "--bandeja") {
+    return Bandeja(std::atoi(argv[2]), WM_LBUTTONDOWN, WM_LBUTTONUP);
+  }
+  if (argc > 1 && std::string(argv[1]) == "--bandeja-direita") {
+    return Bandeja(1, WM_RBUTTONDOWN, WM_RBUTTONUP);
+  }
+  if (argc > 2 && std::string(argv[1]) == "--dica") return Dica(std::atoi(argv[2]));
+  if (argc > 1 && std::string(argv[1]) == "--movimento-velho") return MovimentoVelho();
+  if (argc > 2 && std::string(argv[1]) == "--mutex-negado") return MutexNegado(std::atoi(argv[2]));
+  if (argc > 1 && std::string(argv[1]) == "--com") return Com();
   const int segundos = argc > 1 ? std::atoi(argv[1]) : 0;
   HWND h = EsperarQuadro(segundos);
   // Running copies of the program (each has one host window), in this
@@ -185,7 +284,20 @@ int main(int argc, char** argv) {
     RECT s{};
     GetWindowRect(sobre, &s);
     std::printf("sobre_rect=%ld %ld %ld %ld\n", s.left, s.top, s.right, s.bottom);
+    RECT c{};
+    GetClientRect(sobre, &c);
+    POINT origem{0, 0};
+    ClientToScreen(sobre, &origem);
+    std::printf("sobre_client=%ld %ld %ld %ld\n", origem.x, origem.y, c.right, c.bottom);
     std::printf("sobre_visible=%d\n", IsWindowVisible(sobre) ? 1 : 0);
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(GetWindowThreadProcessId(sobre, nullptr), &gui);
+    wchar_t classe[32] = {};
+    if (gui.hwndFocus != nullptr) GetClassNameW(gui.hwndFocus, classe, 32);
+    std::printf("sobre_focus=%s\n", gui.hwndFocus == nullptr ? "none"
+                                    : gui.hwndFocus == sobre ? "dialog"
+                                    : lstrcmpiW(classe, L"Button") == 0 ? "okay" : "other");
   }
   Regiao(h);
   return 0;
