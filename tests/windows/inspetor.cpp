@@ -1,5 +1,6 @@
 // quillora-inspetor: reports what the window system knows of the running
-// board, for the end-to-end tests. Waits up to N seconds for a visible board.
+// board, for the end-to-end tests. Waits up to N seconds for the board to be
+// shown and cut to its shape.
 //   quillora-inspetor [N]
 //   quillora-inspetor --mensagem N    the text of the "Quillora 1.0" box
 //   quillora-inspetor --trancar ARQUIVO N   holds the file unshared N seconds
@@ -26,11 +27,21 @@
 
 namespace {
 
+// A board is ready once visible and cut to its shape: the region is the last
+// thing its load step sets, after it took the picture's size.
+bool Pronto(HWND h) {
+  if (h == nullptr || !IsWindowVisible(h)) return false;
+  HRGN r = CreateRectRgn(0, 0, 0, 0);
+  const bool recortado = GetWindowRgn(h, r) != ERROR;
+  DeleteObject(r);
+  return recortado;
+}
+
 HWND EsperarQuadro(int segundos) {
   const DWORD limite = GetTickCount() + static_cast<DWORD>(segundos) * 1000;
   for (;;) {
     HWND h = FindWindowW(L"QuilloraQuadro", nullptr);
-    if (h != nullptr && IsWindowVisible(h)) return h;
+    if (Pronto(h)) return h;
     if (GetTickCount() > limite) return h;
     Sleep(100);
   }
