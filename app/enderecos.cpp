@@ -5,9 +5,14 @@
 namespace quillora {
 namespace {
 
+// The bytes that Windows-1252 leaves unassigned carry no character.
+bool NaoAtribuido(unsigned char c) {
+  return c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
+}
+
 bool PrecisaCodificar(unsigned char c) {
   return c < 0x20 || c == 0x7F || c == '%' || c == '&' || c == '#' || c == '?' ||
-         c == '=' || c == '"';
+         c == '=' || c == '"' || c == '\\' || NaoAtribuido(c);
 }
 
 }  // namespace

@@ -15,8 +15,9 @@ std::string EnderecoFraseDoQuadro(std::string_view frase, std::string_view autor
 std::string EnderecoEmailFabricante();
 
 // Percent-encodes what would change the meaning of a mailto: address or
-// break out of the handler's quoted command line: % & # ? = " and every
-// control character. Spaces and accented letters stay as they are.
+// break out of the handler's quoted command line: % & # ? = " \, every
+// control character and the five bytes that Windows-1252 leaves unassigned.
+// Spaces and accented letters stay as they are.
 std::string CodificarParaEndereco(std::string_view texto);
 
 }  // namespace quillora

@@ -6,10 +6,24 @@
 
 #include "app/aplicacao.h"
 #include "app/recursos.h"
+#include "platform/instancia_unica.h"
 #include "platform/win32/janelas_win32.h"
 #include "platform/win32/runtime_win32.h"
 
 namespace {
+
+// Taken before any window exists, so that of two copies started at the same
+// moment exactly one goes on. The handle lives as long as the process.
+quillora::ResultadoMutex TomarMutex() {
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Local\\Brenvic.Quillora");
+  const DWORD erro = GetLastError();
+  if (mutex == nullptr) {
+    return erro == ERROR_ACCESS_DENIED ? quillora::ResultadoMutex::AcessoNegado
+                                       : quillora::ResultadoMutex::OutroErro;
+  }
+  return erro == ERROR_ALREADY_EXISTS ? quillora::ResultadoMutex::JaExistia
+                                      : quillora::ResultadoMutex::Criado;
+}
 
 std::string Recurso(HINSTANCE instancia, int id) {
   HRSRC r = FindResourceW(instancia, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
@@ -23,10 +37,7 @@ std::string Recurso(HINSTANCE instancia, int id) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
-  // Taken before any window exists, so that of two copies started at the
-  // same moment exactly one goes on. The handle lives as long as the process.
-  CreateMutexW(nullptr, FALSE, L"Local\\Brenvic.Quillora");
-  const bool outraCopia = GetLastError() == ERROR_ALREADY_EXISTS;
+  const bool outraCopia = quillora::OutraCopiaRodando(TomarMutex());
 
   quillora::Win32Runtime rt(outraCopia);
   quillora::Win32Janelas ws(instancia, LoadCursorW(instancia, MAKEINTRESOURCEW(IDC_MAO)),

@@ -10,7 +10,7 @@ inline constexpr char kArquivoIlegivel[] = "Arquivo de Quillora Ileg\xEDvel!";
 inline constexpr char kReinstale[] = "Reinstale o programa novamente !";
 
 // Phrase file
-inline constexpr char kNomeArquivoDados[] = "dados.lst";
+inline constexpr char16_t kNomeArquivoDados[] = u"dados.lst";
 inline constexpr char kChaveAutor[] = "Lumen";
 
 // Host form, tray and menu

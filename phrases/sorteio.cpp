@@ -38,8 +38,8 @@ bool BuscarRegistro(TextStream& fluxo, std::int64_t numero, std::string& linha,
 
 }  // namespace
 
-std::string CaminhoDados(Runtime& rt) {
-  return rt.AppPath() + "\\" + textos::kNomeArquivoDados;
+std::u16string CaminhoDados(Runtime& rt) {
+  return rt.AppPath() + u"\\" + textos::kNomeArquivoDados;
 }
 
 Sorteio SortearRegistro(Runtime& rt, EstadoSorteio& estado,

@@ -22,10 +22,10 @@ struct EstadoSorteio {
 
 enum class Sorteio { Ok, ArquivoInexistente, SemFrases, Ilegivel };
 
-using FonteCaminho = std::function<std::string()>;
+using FonteCaminho = std::function<std::u16string()>;
 
 // The program directory, a backslash, and "dados.lst", read afresh.
-std::string CaminhoDados(Runtime& rt);
+std::u16string CaminhoDados(Runtime& rt);
 
 // Checks the file, counts the records, seeds, draws, fetches and splits.
 // Only lines holding the separator are records. On Ok the file objects are

@@ -1,5 +1,7 @@
 #include "platform/cp1252.h"
 
+#include "platform/utf8.h"
+
 namespace quillora {
 namespace {
 
@@ -9,48 +11,6 @@ constexpr char32_t kFaixa80[32] = {
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void AcrescentarUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-// Decodes one UTF-8 sequence at `i`; returns false on a malformed one.
-bool LerUtf8(std::string_view s, std::size_t& i, char32_t& c) {
-  const auto b0 = static_cast<unsigned char>(s[i]);
-  int extra = 0;
-  if (b0 < 0x80) {
-    c = b0;
-  } else if (b0 >= 0xC2 && b0 < 0xE0) {
-    c = b0 & 0x1F, extra = 1;
-  } else if (b0 >= 0xE0 && b0 < 0xF0) {
-    c = b0 & 0x0F, extra = 2;
-  } else if (b0 >= 0xF0 && b0 < 0xF5) {
-    c = b0 & 0x07, extra = 3;
-  } else {
-    return false;
-  }
-  for (int k = 1; k <= extra; ++k) {
-    if (i + k >= s.size()) return false;
-    const auto b = static_cast<unsigned char>(s[i + k]);
-    if ((b & 0xC0) != 0x80) return false;
-    c = (c << 6) | (b & 0x3F);
-  }
-  const char32_t minimo[4] = {0, 0x80, 0x800, 0x10000};
-  if (c < minimo[extra] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) {
-    return false;
-  }
-  i += static_cast<std::size_t>(extra) + 1;
-  return true;
-}
 
 }  // namespace
 
@@ -78,14 +38,6 @@ std::string Cp1252ParaUtf8(std::string_view bytes) {
   return out;
 }
 
-std::u16string Cp1252ParaUtf16(std::string_view bytes) {
-  std::u16string out;
-  out.reserve(bytes.size());
-  for (char b : bytes) {
-    out += static_cast<char16_t>(Cp1252ParaUnicode(static_cast<unsigned char>(b)));
-  }
-  return out;
-}
 
 bool Utf8ParaCp1252(std::string_view utf8, std::string& saida,
                     std::string& erro, std::size_t& coluna) {

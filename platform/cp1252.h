@@ -13,7 +13,6 @@ char32_t Cp1252ParaUnicode(unsigned char byte);
 int UnicodeParaCp1252(char32_t code);
 
 std::string Cp1252ParaUtf8(std::string_view bytes);
-std::u16string Cp1252ParaUtf16(std::string_view bytes);
 
 // Converts UTF-8 to Windows-1252. On failure returns false and sets
 // `erro` to a short Portuguese reason and `coluna` to the 1-based column.

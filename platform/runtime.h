@@ -1,7 +1,8 @@
 #pragma once
 // Runtime services the phrase cycle relies on: the program's directory, the
 // file-system object with its text streams, the clock, the random generator,
-// the message box and ending the program. Text is Windows-1252 bytes.
+// the message box and ending the program. Text is Windows-1252 bytes; paths
+// are UTF-16, as the system gives them and takes them.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -32,9 +33,9 @@ class FileSystemObject {
  public:
   virtual ~FileSystemObject() = default;
   // True only for an existing regular file (a folder is not a file).
-  virtual bool FileExists(const std::string& path) = 0;
+  virtual bool FileExists(const std::u16string& path) = 0;
   // Opens for reading, never creating; null when the file cannot be opened.
-  virtual std::unique_ptr<TextStream> OpenTextFile(const std::string& path) = 0;
+  virtual std::unique_ptr<TextStream> OpenTextFile(const std::u16string& path) = 0;
 };
 
 // Message box style: critical icon and a single OK button.
@@ -45,7 +46,7 @@ class Runtime {
   virtual ~Runtime() = default;
   // The program's directory, without a trailing backslash except at a
   // drive root ("C:\").
-  virtual std::string AppPath() = 0;
+  virtual std::u16string AppPath() = 0;
   virtual std::unique_ptr<FileSystemObject> CreateFileSystemObject() = 0;
   // Seconds since midnight, with the fraction.
   virtual double Timer() = 0;

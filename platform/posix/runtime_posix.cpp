@@ -11,6 +11,7 @@
 
 #include "platform/cp1252.h"
 #include "platform/line_stream.h"
+#include "platform/utf8.h"
 
 namespace quillora {
 namespace {
@@ -41,13 +42,13 @@ class FdSource : public FileSource {
 
 }  // namespace
 
-bool PosixFileSystem::FileExists(const std::string& path) {
+bool PosixFileSystem::FileExists(const std::u16string& path) {
   struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+  return ::stat(Utf16ParaUtf8(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-std::unique_ptr<TextStream> PosixFileSystem::OpenTextFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+std::unique_ptr<TextStream> PosixFileSystem::OpenTextFile(const std::u16string& path) {
+  const int fd = ::open(Utf16ParaUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return nullptr;
   return std::make_unique<LineStream>(std::make_unique<FdSource>(fd));
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Runtime services over POSIX, for the tools and the tests.
+// Runtime services over POSIX, for the tools and the tests. Paths reach the
+// file calls as UTF-8.
 #include <string>
 
 #include "platform/gerador.h"
@@ -9,14 +10,14 @@ namespace quillora {
 
 class PosixFileSystem : public FileSystemObject {
  public:
-  bool FileExists(const std::string& path) override;
-  std::unique_ptr<TextStream> OpenTextFile(const std::string& path) override;
+  bool FileExists(const std::u16string& path) override;
+  std::unique_ptr<TextStream> OpenTextFile(const std::u16string& path) override;
 };
 
 class PosixRuntime : public Runtime {
  public:
-  explicit PosixRuntime(std::string appPath) : appPath_(std::move(appPath)) {}
-  std::string AppPath() override { return appPath_; }
+  explicit PosixRuntime(std::u16string appPath) : appPath_(std::move(appPath)) {}
+  std::u16string AppPath() override { return appPath_; }
   std::unique_ptr<FileSystemObject> CreateFileSystemObject() override;
   double Timer() override;
   void Randomize(double seed) override { gerador_.Semear(seed); }
@@ -27,7 +28,7 @@ class PosixRuntime : public Runtime {
   [[noreturn]] void End() override;
 
  private:
-  std::string appPath_;
+  std::u16string appPath_;
   Gerador gerador_;
 };
 

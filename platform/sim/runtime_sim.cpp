@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/line_stream.h"
+#include "platform/utf8.h"
 
 namespace quillora {
 namespace {
@@ -62,11 +63,13 @@ class SimFileSystem : public FileSystemObject {
   SimFileSystem(const SimFileSystem&) = delete;
   SimFileSystem& operator=(const SimFileSystem&) = delete;
 
-  bool FileExists(const std::string& path) override {
+  bool FileExists(const std::u16string& caminho) override {
+    const std::string path = Utf16ParaUtf8(caminho);
     rt_.chamadas.push_back("FileExists " + path);
     return rt_.arquivos.count(path) != 0 && rt_.pastas.count(path) == 0;
   }
-  std::unique_ptr<TextStream> OpenTextFile(const std::string& path) override {
+  std::unique_ptr<TextStream> OpenTextFile(const std::u16string& caminho) override {
+    const std::string path = Utf16ParaUtf8(caminho);
     rt_.chamadas.push_back("OpenTextFile " + path);
     ++rt_.aberturas;
     if (rt_.aoAbrir) rt_.aoAbrir(rt_.aberturas);
@@ -81,9 +84,9 @@ class SimFileSystem : public FileSystemObject {
 
 }  // namespace
 
-std::string SimRuntime::AppPath() {
+std::u16string SimRuntime::AppPath() {
   chamadas.push_back("AppPath");
-  return appPath;
+  return Utf8ParaUtf16(appPath);
 }
 
 std::unique_ptr<FileSystemObject> SimRuntime::CreateFileSystemObject() {

@@ -24,8 +24,8 @@ struct MensagemMostrada {
 class SimRuntime : public Runtime {
  public:
   // --- what a test sets up ---
-  std::string appPath = "C:\\Quillora";
-  std::map<std::string, std::string> arquivos;  // path -> bytes
+  std::string appPath = "C:\\Quillora";      // UTF-8, handed out as UTF-16
+  std::map<std::string, std::string> arquivos;  // UTF-8 path -> bytes
   std::set<std::string> pastas;
   std::set<std::string> naoAbrem;     // exist, but opening fails
   long falharLeituraAposBytes = -1;   // a read past this many bytes fails
@@ -44,7 +44,7 @@ class SimRuntime : public Runtime {
   int arquivosAbertos = 0;  // opened and not yet closed
   int aberturas = 0;
 
-  std::string AppPath() override;
+  std::u16string AppPath() override;
   std::unique_ptr<FileSystemObject> CreateFileSystemObject() override;
   double Timer() override;
   void Randomize(double seed) override;

@@ -34,35 +34,41 @@ class HandleSource : public FileSource {
   HANDLE handle_;
 };
 
+const wchar_t* Caminho(const std::u16string& path) {
+  static_assert(sizeof(wchar_t) == sizeof(char16_t));
+  return reinterpret_cast<const wchar_t*>(path.c_str());
+}
+
 }  // namespace
 
-bool Win32FileSystem::FileExists(const std::string& path) {
-  const DWORD atributos = GetFileAttributesW(Largo(path).c_str());
+bool Win32FileSystem::FileExists(const std::u16string& path) {
+  const DWORD atributos = GetFileAttributesW(Caminho(path));
   return atributos != INVALID_FILE_ATTRIBUTES &&
          (atributos & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 // Shares everything, so that an editor holding the file open does not stop
 // the draw, and the program never takes a lock that others would notice.
-std::unique_ptr<TextStream> Win32FileSystem::OpenTextFile(const std::string& path) {
+std::unique_ptr<TextStream> Win32FileSystem::OpenTextFile(const std::u16string& path) {
   HANDLE handle = CreateFileW(
-      Largo(path).c_str(), GENERIC_READ,
+      Caminho(path), GENERIC_READ,
       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
   return std::make_unique<LineStream>(std::make_unique<HandleSource>(handle));
 }
 
-std::string Win32Runtime::AppPath() {
+// The folder's name stays UTF-16 from the system to the file calls, so a
+// folder named in any script is found.
+std::u16string Win32Runtime::AppPath() {
   std::vector<wchar_t> caminho(32768);
   const DWORD n = GetModuleFileNameW(nullptr, caminho.data(),
                                      static_cast<DWORD>(caminho.size()));
-  std::wstring pasta(caminho.data(), n);
-  pasta.erase(pasta.find_last_of(L'\\') == std::wstring::npos
-                  ? 0
-                  : pasta.find_last_of(L'\\'));
-  if (pasta.size() == 2 && pasta[1] == L':') pasta += L'\\';
-  return Estreito(pasta);
+  std::u16string pasta(caminho.begin(), caminho.begin() + n);
+  const std::size_t barra = pasta.find_last_of(u'\\');
+  pasta.erase(barra == std::u16string::npos ? 0 : barra);
+  if (pasta.size() == 2 && pasta[1] == u':') pasta += u'\\';
+  return pasta;
 }
 
 std::unique_ptr<FileSystemObject> Win32Runtime::CreateFileSystemObject() {

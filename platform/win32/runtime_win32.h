@@ -7,15 +7,15 @@ namespace quillora {
 
 class Win32FileSystem : public FileSystemObject {
  public:
-  bool FileExists(const std::string& path) override;
-  std::unique_ptr<TextStream> OpenTextFile(const std::string& path) override;
+  bool FileExists(const std::u16string& path) override;
+  std::unique_ptr<TextStream> OpenTextFile(const std::u16string& path) override;
 };
 
 class Win32Runtime : public Runtime {
  public:
   // `outraCopia`: the single-instance test made at process start.
   explicit Win32Runtime(bool outraCopia = false) : outraCopia_(outraCopia) {}
-  std::string AppPath() override;
+  std::u16string AppPath() override;
   std::unique_ptr<FileSystemObject> CreateFileSystemObject() override;
   double Timer() override;
   void Randomize(double seed) override { gerador_.Semear(seed); }

@@ -13,14 +13,4 @@ std::wstring Largo(std::string_view cp1252) {
   return saida;
 }
 
-std::string Estreito(std::wstring_view texto) {
-  std::string saida;
-  saida.reserve(texto.size());
-  for (wchar_t c : texto) {
-    const int b = UnicodeParaCp1252(static_cast<char32_t>(c));
-    saida += static_cast<char>(b < 0 ? '?' : b);
-  }
-  return saida;
-}
-
 }  // namespace quillora

@@ -8,7 +8,4 @@ namespace quillora {
 
 std::wstring Largo(std::string_view cp1252);
 
-// UTF-16 to Windows-1252; characters outside the page become '?'.
-std::string Estreito(std::wstring_view texto);
-
 }  // namespace quillora

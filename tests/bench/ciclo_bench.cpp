@@ -11,6 +11,7 @@
 
 #include "phrases/sorteio.h"
 #include "platform/posix/runtime_posix.h"
+#include "platform/utf8.h"
 #include "tools/frases/empacotar.h"
 
 namespace quillora {
@@ -34,10 +35,10 @@ std::string ArquivoDe(long registros) {
 
 void BM_Ciclo(benchmark::State& state) {
   const std::string caminho = ArquivoDe(state.range(0));
-  PosixRuntime rt(".");
+  PosixRuntime rt(u".");
   EstadoSorteio estado;
   for (auto _ : state) {
-    if (SortearRegistro(rt, estado, [&] { return caminho; }) != Sorteio::Ok) {
+    if (SortearRegistro(rt, estado, [&] { return Utf8ParaUtf16(caminho); }) != Sorteio::Ok) {
       state.SkipWithError("draw failed");
       break;
     }

@@ -188,16 +188,22 @@ wait_copies() { wait_for "$2" copies_are "$1"; }
 message_boxes() { xdotool search --onlyvisible --name '^Quillora 1.0$' 2>/dev/null | wc -l; }
 no_message_box() { [ "$(message_boxes)" -eq 0 ]; }
 
-# Clicks the message box's OK. A click that arrives before the box takes
-# input is lost: the box is then still there, and the user clicks again.
+# The box is placed once the window manager has put it where the program
+# believes it stands: its X window's corner is the client corner Wine knows.
+box_placed() {
+  local box want
+  box=$(xdotool search --onlyvisible --name '^Quillora 1.0$' | head -1)
+  [ -n "$box" ] || return 1
+  want=$(inspect --botao-ok | sed -n 's/^box=//p')
+  eval "$(xdotool getwindowgeometry --shell "$box")"
+  [ "$X $Y" = "$want" ]
+}
+
+# Clicks the message box's OK once the box is placed.
 press_ok() {
-  local box _
-  for _ in 1 2 3 4 5; do
-    box=$(xdotool search --onlyvisible --name '^Quillora 1.0$' | head -1)
-    [ -n "$box" ] || return 0
-    eval "$(xdotool getwindowgeometry --shell "$box")"
-    xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT - 22)) click 1
-    wait_for 5 no_message_box && return 0
-  done
-  return 1
+  wait_for 30 box_placed || return 1
+  local x y
+  read -r x y <<<"$(inspect --botao-ok | sed -n 's/^ok=//p')"
+  xdotool mousemove "$x" "$y" click 1
+  wait_for 10 no_message_box
 }

@@ -19,5 +19,18 @@ boards=$(xdotool search --onlyvisible --class quillora.exe | while read -r w; do
 [ "$boards" = 1 ] || fail "$boards boards on the screen"
 import -window root "$SHOTS/corrida.png"
 stop_wine
+
+# A copy running elevated holds the mutex where this one may not open it:
+# that is another copy too, and this one ends without a window or an icon.
+trava=$(mktemp)
+"$WINE" $BIN/quillora-inspetor.exe --mutex-negado 60 >"$trava" 2>&1 &
+wait_for 30 grep -q held "$trava" || fail "could not hold the mutex"
+start_in "$dir"
+no_process() { ! pgrep -f 'Quillora\.exe' >/dev/null; }
+wait_for 60 no_process || fail "the program did not end beside a mutex it may not open"
+[ "$(tray_icon_count)" = 0 ] || fail "it added a tray icon"
+! board_has visible=1 || fail "it showed its board"
+rm -f "$trava"
+stop_wine
 rm -rf "$dir"
-echo "ten copies at once: ok"
+echo "ten copies at once, and a mutex we may not open: ok"

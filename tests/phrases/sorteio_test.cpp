@@ -71,6 +71,16 @@ TEST_F(SorteioTest, RunsTheStepsInOrderReadingThePathAfreshEachTime) {
   ExpectFileObjectsReleased();
 }
 
+TEST_F(SorteioTest, FindsTheFileInAFolderNamedInAnyScript) {
+  for (const char* pasta : {"C:\\Users\\\xC5\x81ukasz\\AppData\\Local\\Programs\\Quillora",
+                            "C:\\Programas\\\xD0\xA6\xD0\xB8\xD1\x82\xD0\xB0\xD1\x82\xD1\x8B"}) {
+    rt.appPath = pasta;
+    rt.arquivos.clear();
+    rt.arquivos[std::string(pasta) + "\\dados.lst"] = Arquivo({"um\tAna"});
+    EXPECT_EQ(SortearFrase().frase, "um") << pasta;
+  }
+}
+
 TEST_F(SorteioTest, SeedsOnEveryCycleAndKeepsTheRawFieldsAfterwards) {
   rt.arquivos[kCaminho] = Arquivo({"um\tAna", "dois\tBia"});
   rt.sorteios = {0.1, 0.9};

@@ -34,7 +34,7 @@ class ComandosTest : public ::testing::Test {
   }
 
   fs::path dir;
-  PosixRuntime rt{"."};
+  PosixRuntime rt{u"."};
   std::ostringstream out, err;
 };
 

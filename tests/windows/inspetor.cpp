@@ -3,6 +3,7 @@
 // shown and cut to its shape.
 //   quillora-inspetor [N]
 //   quillora-inspetor --mensagem N    the text of the "Quillora 1.0" box
+//   quillora-inspetor --botao-ok      where that box and its OK button stand
 //   quillora-inspetor --trancar ARQUIVO N   holds the file unshared N seconds
 //   quillora-inspetor --objetos       live GDI and USER objects (test build)
 //   quillora-inspetor --bandeja N     N left clicks, as the tray reports them
@@ -84,31 +85,56 @@ BOOL CALLBACK TextoEstatico(HWND h, LPARAM saida) {
   return TRUE;
 }
 
-// The message box's text, its lines joined by " | ", in UTF-8.
-int Mensagem(int segundos) {
+std::string Utf8(const std::wstring& texto) {
+  std::string saida;
+  for (wchar_t c : texto) {
+    char bytes[8] = {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, &c, 1, bytes, 8, nullptr, nullptr);
+    saida.append(bytes, static_cast<std::size_t>(n));
+  }
+  return saida;
+}
+
+HWND EsperarCaixa(int segundos) {
   const DWORD limite = GetTickCount() + static_cast<DWORD>(segundos) * 1000;
   HWND caixa = nullptr;
   while ((caixa = FindWindowW(L"#32770", L"Quillora 1.0")) == nullptr) {
-    if (GetTickCount() > limite) {
-      std::printf("message=none\n");
-      return 1;
-    }
+    if (GetTickCount() > limite) return nullptr;
     Sleep(100);
+  }
+  return caixa;
+}
+
+// The message box's text, its lines joined by " | ", in UTF-8.
+int Mensagem(int segundos) {
+  HWND caixa = EsperarCaixa(segundos);
+  if (caixa == nullptr) {
+    std::printf("message=none\n");
+    return 1;
   }
   std::wstring texto;
   EnumChildWindows(caixa, TextoEstatico, reinterpret_cast<LPARAM>(&texto));
-  std::string utf8;
+  std::wstring linhas;
   for (wchar_t c : texto) {
-    if (c == L'\r') continue;
-    if (c == L'\n') {
-      utf8 += " | ";
-      continue;
-    }
-    char bytes[8] = {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, &c, 1, bytes, 8, nullptr, nullptr);
-    utf8.append(bytes, static_cast<std::size_t>(n));
+    if (c == L'\n') linhas += L" | ";
+    else if (c != L'\r') linhas += c;
   }
-  std::printf("message=%s\n", utf8.c_str());
+  std::printf("message=%s\n", Utf8(linhas).c_str());
+  return 0;
+}
+
+// Where the message box's client area and its OK button stand on the
+// screen, as the program's side sees them.
+int BotaoOk() {
+  HWND caixa = EsperarCaixa(0);
+  HWND ok = caixa ? GetDlgItem(caixa, IDOK) : nullptr;
+  if (ok == nullptr) return 1;
+  POINT origem{0, 0};
+  ClientToScreen(caixa, &origem);
+  RECT r{};
+  GetWindowRect(ok, &r);
+  std::printf("box=%ld %ld\nok=%ld %ld\n", origem.x, origem.y, (r.left + r.right) / 2,
+              (r.top + r.bottom) / 2);
   return 0;
 }
 
@@ -167,16 +193,6 @@ int Cronometro(const char* classe) {
   // FILETIME counts from 1601 in 100 ns steps.
   std::printf("%llu\n", (cem_ns - 116444736000000000ULL) * 100);
   return 0;
-}
-
-std::string Utf8(const std::wstring& texto) {
-  std::string saida;
-  for (wchar_t c : texto) {
-    char bytes[8] = {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, &c, 1, bytes, 8, nullptr, nullptr);
-    saida.append(bytes, static_cast<std::size_t>(n));
-  }
-  return saida;
 }
 
 BOOL CALLBACK DicaVisivel(HWND h, LPARAM saida) {
@@ -253,6 +269,7 @@ BOOL CALLBACK ContarHost(HWND h, LPARAM contagem) {
 
 int main(int argc, char** argv) {
   if (argc > 2 && std::string(argv[1]) == "--mensagem") return Mensagem(std::atoi(argv[2]));
+  if (argc > 1 && std::string(argv[1]) == "--botao-ok") return BotaoOk();
   if (argc > 3 && std::string(argv[1]) == "--trancar") return Trancar(argv[2], std::atoi(argv[3]));
   if (argc > 1 && std::string(argv[1]) == "--objetos") return Objetos();
   if (argc > 2 && std::string(argv[1]) == "--cronometro") return Cronometro(argv[2]);

@@ -10,6 +10,7 @@
 #include "phrases/decifrar.h"
 #include "phrases/registro.h"
 #include "platform/cp1252.h"
+#include "platform/utf8.h"
 #include "platform/win32/janelas_win32.h"
 #include "platform/win32/runtime_win32.h"
 
@@ -22,7 +23,7 @@ int main(int argc, char** argv) {
   const int larguraFrase = 4695 / ws.TwipsPorPixelX();
   const int larguraAutor = 3975 / ws.TwipsPorPixelX();
   quillora::Win32FileSystem fs;
-  auto fluxo = fs.OpenTextFile(argv[1]);
+  auto fluxo = fs.OpenTextFile(quillora::Utf8ParaUtf16(argv[1]));
   if (!fluxo) return 1;
   int registros = 0, ruins = 0, maiorLinhas = 0;
   std::string linha, autor;

@@ -12,6 +12,7 @@
 #include "phrases/registro.h"
 #include "phrases/sorteio.h"
 #include "platform/cp1252.h"
+#include "platform/utf8.h"
 #include "tools/frases/empacotar.h"
 
 namespace quillora {
@@ -25,8 +26,13 @@ constexpr char kUso[] =
     "  draw ARQUIVO        sorteia um registro como o programa\n"
     "  decode CHAVE        decifra um campo lido da entrada padrao\n";
 
+// File names arrive as UTF-8 on every system.
+std::filesystem::path CaminhoUtf8(const std::string& caminho) {
+  return std::filesystem::path(std::u8string(caminho.begin(), caminho.end()));
+}
+
 bool LerArquivo(const std::string& caminho, std::string& conteudo) {
-  std::ifstream in(caminho, std::ios::binary);
+  std::ifstream in(CaminhoUtf8(caminho), std::ios::binary);
   if (!in) return false;
   conteudo.assign(std::istreambuf_iterator<char>(in), {});
   return !in.bad();
@@ -38,15 +44,15 @@ bool GravarAtomico(const std::string& caminho, const std::string& bytes,
                    std::string& erro) {
   namespace fs = std::filesystem;
   std::random_device semente;
-  const fs::path destino(caminho);
-  fs::path temporario = destino;
-  temporario += ".tmp-" + std::to_string(semente());
+  const std::string nomeTemporario = caminho + ".tmp-" + std::to_string(semente());
+  const fs::path destino = CaminhoUtf8(caminho);
+  const fs::path temporario = CaminhoUtf8(nomeTemporario);
   {
     std::ofstream out(temporario, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.flush();
     if (!out) {
-      erro = "não foi possível gravar " + temporario.string();
+      erro = "não foi possível gravar " + nomeTemporario;
       std::error_code ignorado;
       fs::remove(temporario, ignorado);
       return false;
@@ -73,11 +79,12 @@ bool PercorrerRegistros(Runtime& rt, const std::string& arquivo,
                         void (*aCada)(const std::string&, std::ostream&),
                         std::ostream& out) {
   auto fso = rt.CreateFileSystemObject();
-  if (!fso->FileExists(arquivo)) {
+  const std::u16string caminho = Utf8ParaUtf16(arquivo);
+  if (!fso->FileExists(caminho)) {
     err << arquivo << ": arquivo inexistente\n";
     return false;
   }
-  auto fluxo = fso->OpenTextFile(arquivo);
+  auto fluxo = fso->OpenTextFile(caminho);
   if (!fluxo) {
     err << arquivo << ": não foi possível abrir\n";
     return false;
@@ -166,7 +173,7 @@ int ComandoDraw(Runtime& rt, const std::string& arquivo, std::ostream& out,
                 std::ostream& err) {
   EstadoSorteio estado;
   const Sorteio resultado =
-      SortearRegistro(rt, estado, [&arquivo] { return arquivo; });
+      SortearRegistro(rt, estado, [&arquivo] { return Utf8ParaUtf16(arquivo); });
   if (resultado != Sorteio::Ok) {
     std::string mensagem = MensagemDeFalha(resultado);
     mensagem.replace(mensagem.find("\r\n"), 2, " ");

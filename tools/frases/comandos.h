@@ -24,6 +24,7 @@ int ComandoDraw(Runtime& rt, const std::string& arquivo, std::ostream& out,
 int ComandoDecode(const std::string& chaveUtf8, std::istream& in,
                   std::ostream& out, std::ostream& err);
 
+// `argv` in UTF-8.
 int Executar(int argc, char** argv, Runtime& rt);
 
 }  // namespace quillora
