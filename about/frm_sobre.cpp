@@ -58,18 +58,19 @@ void FrmSobre::Mostrar() {
   }
   janela_ = ws_.CriarJanelaDialogo(*this, textos::kTituloSobre, Px(kLarguraCliente),
                                    Py(kAlturaCliente), kCinza);
-  ws_.CriarBotao(janela_, kIdOkay, textos::kOkay, Px(1200), Py(2160), Px(1575), Py(375),
-                 kSansSerif);
+  command1_ = ws_.CriarBotao(janela_, kIdOkay, textos::kOkay, Px(1200), Py(2160), Px(1575),
+                             Py(375), kSansSerif);
   ws_.CentralizarNaTela(janela_);
   ws_.ExecutarModal(janela_);
   janela_ = 0;
+  command1_ = 0;
   pressionado_ = nullptr;
 }
 
 void FrmSobre::Command1_Click() { Fechar(); }
 
 void FrmSobre::Fechar() {
-  if (janela_ != 0) ws_.DestruirJanela(janela_);
+  if (janela_ != 0) ws_.FecharModal(janela_);
 }
 
 void FrmSobre::Comando(int id) {
@@ -117,6 +118,12 @@ void FrmSobre::MouseDown(int botao, int /*shift*/, int x, int y) {
   if (botao != kBotaoEsquerdo) return;
   if (Dentro(endereco(), x, y)) pressionado_ = &endereco();
   if (Dentro(email(), x, y)) pressionado_ = &email();
+}
+
+// The second press of a double click is no press: a double click on a
+// link opens it once.
+void FrmSobre::DuploClique(int /*botao*/, int /*shift*/, int /*x*/, int /*y*/) {
+  pressionado_ = nullptr;
 }
 
 void FrmSobre::MouseUp(int botao, int /*shift*/, int x, int y) {

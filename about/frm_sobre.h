@@ -35,8 +35,11 @@ class FrmSobre : public ManipuladorJanela {
   bool CursorMao(int x, int y) override;
   void MouseDown(int botao, int shift, int x, int y) override;
   void MouseUp(int botao, int shift, int x, int y) override;
+  void DuploClique(int botao, int shift, int x, int y) override;
   void Comando(int id) override;
   void Fechar() override;
+  // Okay has the focus whenever the dialog is active.
+  Hwnd ControleComFoco() override { return command1_; }
 
  private:
   int Px(float twips) const;
@@ -45,6 +48,7 @@ class FrmSobre : public ManipuladorJanela {
 
   SistemaJanelas& ws_;
   Hwnd janela_ = 0;
+  Hwnd command1_ = 0;
   const RotuloSobre* pressionado_ = nullptr;
 };
 

@@ -19,6 +19,11 @@ void Aplicacao::CarregarPrincipal() {
 }
 
 void Aplicacao::MostrarFrase() {
+  struct EmCurso {
+    bool& flag;
+    explicit EmCurso(bool& f) : flag(f) { flag = true; }
+    ~EmCurso() { flag = false; }
+  } emCurso(cicloEmCurso_);
   ContextoCiclo ciclo{rt_, ws_, estado_, *mural_, gManterVisivel,
                       [this] { principal_->RemoverIconeSeAdicionado(); }};
   quillora::MostrarFrase(ciclo);

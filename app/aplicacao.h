@@ -21,6 +21,7 @@ class Aplicacao {
   // loads the host form first.
   void Iniciar();
   void MostrarFrase();
+  bool CicloEmCurso() const { return cicloEmCurso_; }
 
   Runtime& rt() { return rt_; }
   SistemaJanelas& ws() { return ws_; }
@@ -40,6 +41,7 @@ class Aplicacao {
   std::unique_ptr<FrmPrincipal> principal_;
   std::unique_ptr<FrmSobre> sobre_;
   EstadoSorteio estado_;
+  bool cicloEmCurso_ = false;
 };
 
 }  // namespace quillora

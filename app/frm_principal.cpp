@@ -55,7 +55,10 @@ void FrmPrincipal::MouseMove(int botoes, int shift, int x, int y) {
                  static_cast<float>(y * ws.TwipsPorPixelY()));
 }
 
+// While a cycle runs, its failure message is up (it runs a message loop of
+// its own): tray clicks then start nothing until the program ends.
 void FrmPrincipal::Form_MouseMove(int /*botao*/, int /*shift*/, float x, float /*y*/) {
+  if (app_.CicloEmCurso()) return;
   const int mensagem = MensagemDoMouse(x, static_cast<float>(app_.ws().TwipsPorPixelX()));
   if (mensagem == kWmLButtonUp) app_.MostrarFrase();
   if (mensagem == kWmRButtonUp) MostrarMenu();

@@ -32,6 +32,10 @@ class FrmPrincipal : public ManipuladorJanela {
 
   void MouseMove(int botoes, int shift, int x, int y) override;
   void MensagemRegistrada(unsigned mensagem) override;
+  // Asked to close from outside (taskkill, an installer, the Restart
+  // Manager) or the session ends: the same way out as the quit command.
+  void Fechar() override { Form_Unload(); }
+  void FimDeSessao() override { Form_Unload(); }
 
  private:
   void MostrarMenu();

@@ -2,6 +2,8 @@
 // program only answers window messages.
 #include <windows.h>
 
+#include <objbase.h>
+
 #include <string>
 
 #include "app/aplicacao.h"
@@ -39,10 +41,16 @@ std::string Recurso(HINSTANCE instancia, int id) {
 int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
   const bool outraCopia = quillora::OutraCopiaRodando(TomarMutex());
 
+  // The shell's handlers for the documents we open need an apartment.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   quillora::Win32Runtime rt(outraCopia);
-  quillora::Win32Janelas ws(instancia, LoadCursorW(instancia, MAKEINTRESOURCEW(IDC_MAO)),
-                            LoadIconW(instancia, MAKEINTRESOURCEW(IDI_QUILLORA)),
-                            LoadIconW(instancia, MAKEINTRESOURCEW(IDI_SOBRE)));
+  quillora::Win32Janelas ws(
+      instancia, LoadCursorW(instancia, MAKEINTRESOURCEW(IDC_MAO)),
+      LoadIconW(instancia, MAKEINTRESOURCEW(IDI_QUILLORA)),
+      LoadIconW(instancia, MAKEINTRESOURCEW(IDI_SOBRE)),
+      static_cast<HICON>(LoadImageW(instancia, MAKEINTRESOURCEW(IDI_SOBRE), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXSMICON),
+                                    GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
   quillora::Aplicacao app(rt, ws, Recurso(instancia, IDR_MURAL));
   app.Iniciar();
   MSG msg{};

@@ -32,9 +32,7 @@ FrmMural::FrmMural(SistemaJanelas& ws, std::string gifQuadro)
   lblFrase.AutoSize = true;
   lblFrase.WordWrap = true;
   picFundo.BackColor = ws_.CorSistema(kCorFaceBotao);
-  w_ = Px(kLarguraProjeto);
-  h_ = Py(kAlturaProjeto);
-  janela_ = ws_.CriarJanelaQuadro(*this, 0, 0, w_, h_);
+  janela_ = ws_.CriarJanelaQuadro(*this, 0, 0, Px(kLarguraProjeto), Py(kAlturaProjeto));
   int id = 1;
   for (const AreaImagem* a : {&imgEmail, &imgFechar}) {
     ws_.DefinirDica(janela_, id++, Px(a->Left), Py(a->Top), Px(a->Left + a->Width) - Px(a->Left),
@@ -90,17 +88,44 @@ int FrmMural::Py(float twips) const {
   return static_cast<int>(std::lround(twips / ws_.TwipsPorPixelY()));
 }
 
-float FrmMural::Left() const { return static_cast<float>(x_ * ws_.TwipsPorPixelX()); }
-float FrmMural::Top() const { return static_cast<float>(y_ * ws_.TwipsPorPixelY()); }
-float FrmMural::Width() const { return static_cast<float>(w_ * ws_.TwipsPorPixelX()); }
-float FrmMural::Height() const { return static_cast<float>(h_ * ws_.TwipsPorPixelY()); }
+// The window's real place and size, read afresh: the user may have dragged it.
+float FrmMural::Left() const {
+  return static_cast<float>(ws_.RetanguloJanela(janela_).x * ws_.TwipsPorPixelX());
+}
+float FrmMural::Top() const {
+  return static_cast<float>(ws_.RetanguloJanela(janela_).y * ws_.TwipsPorPixelY());
+}
+float FrmMural::Width() const {
+  return static_cast<float>(ws_.RetanguloJanela(janela_).w * ws_.TwipsPorPixelX());
+}
+float FrmMural::Height() const {
+  return static_cast<float>(ws_.RetanguloJanela(janela_).h * ws_.TwipsPorPixelY());
+}
 
-void FrmMural::SetLeft(float twips) { x_ = Px(twips); AplicarGeometria(); }
-void FrmMural::SetTop(float twips) { y_ = Py(twips); AplicarGeometria(); }
-void FrmMural::SetWidth(float twips) { w_ = Px(twips); AplicarGeometria(); }
-void FrmMural::SetHeight(float twips) { h_ = Py(twips); AplicarGeometria(); }
+void FrmMural::SetLeft(float twips) {
+  SistemaJanelas::Retangulo r = ws_.RetanguloJanela(janela_);
+  r.x = Px(twips);
+  AplicarGeometria(r);
+}
+void FrmMural::SetTop(float twips) {
+  SistemaJanelas::Retangulo r = ws_.RetanguloJanela(janela_);
+  r.y = Py(twips);
+  AplicarGeometria(r);
+}
+void FrmMural::SetWidth(float twips) {
+  SistemaJanelas::Retangulo r = ws_.RetanguloJanela(janela_);
+  r.w = Px(twips);
+  AplicarGeometria(r);
+}
+void FrmMural::SetHeight(float twips) {
+  SistemaJanelas::Retangulo r = ws_.RetanguloJanela(janela_);
+  r.h = Py(twips);
+  AplicarGeometria(r);
+}
 
-void FrmMural::AplicarGeometria() { ws_.MoverJanela(janela_, x_, y_, w_, h_); }
+void FrmMural::AplicarGeometria(const SistemaJanelas::Retangulo& r) {
+  ws_.MoverJanela(janela_, r.x, r.y, r.w, r.h);
+}
 
 void FrmMural::SetVisible(bool visivel) {
   visivel_ = visivel;
@@ -183,6 +208,14 @@ void FrmMural::MouseMove(int botoes, int /*shift*/, int x, int y) {
   if (c == Controle::lblAutor) lblAutor_MouseMove(botoes);
 }
 
+// The second press of a double click is no press: its release clicks
+// nothing, so a double click on the envelope opens one message.
+void FrmMural::DuploClique(int botao, int /*shift*/, int /*x*/, int /*y*/) {
+  if (botao == kBotaoEsquerdo) pressionado_ = Controle::picFundo;
+}
+
+void FrmMural::Fechar() { SetVisible(false); }
+
 // A click is the left button going down and up on the same click area.
 void FrmMural::MouseUp(int botao, int /*shift*/, int x, int y) {
   if (botao != kBotaoEsquerdo) return;
@@ -196,12 +229,15 @@ void FrmMural::MouseUp(int botao, int /*shift*/, int x, int y) {
 
 void FrmMural::picFundo_MouseDown(int /*botao*/) { Arrastar(); }
 
+// The move's button state can be stale (the system sends a move that still
+// says "left down" after a popup menu closes), and a drag begun with the
+// button up glues the board to the pointer: ask the button itself.
 void FrmMural::lblFrase_MouseMove(int botoes) {
-  if (botoes == kBotaoEsquerdo) Arrastar();
+  if (botoes == kBotaoEsquerdo && ws_.BotaoEsquerdoPressionado()) Arrastar();
 }
 
 void FrmMural::lblAutor_MouseMove(int botoes) {
-  if (botoes == kBotaoEsquerdo) Arrastar();
+  if (botoes == kBotaoEsquerdo && ws_.BotaoEsquerdoPressionado()) Arrastar();
 }
 
 // A frameless window moves as if its caption had been pressed.

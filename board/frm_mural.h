@@ -75,6 +75,10 @@ class FrmMural : public ManipuladorJanela {
   void MouseDown(int botao, int shift, int x, int y) override;
   void MouseMove(int botoes, int shift, int x, int y) override;
   void MouseUp(int botao, int shift, int x, int y) override;
+  void DuploClique(int botao, int shift, int x, int y) override;
+  // A close request (Alt+F4, or one from outside) hides the board, as the
+  // cross does; the program goes on in the tray.
+  void Fechar() override;
 
   // The board's own event handlers.
   void picFundo_MouseDown(int botao);
@@ -91,7 +95,7 @@ class FrmMural : public ManipuladorJanela {
   void Arrastar();
   bool DentroRotulo(const Rotulo& rotulo, int x, int y) const;
   void AjustarAltura(Rotulo& rotulo);
-  void AplicarGeometria();
+  void AplicarGeometria(const SistemaJanelas::Retangulo& r);
   void AjustarCaixaImagem();
   int Px(float twips) const;
   int Py(float twips) const;
@@ -100,7 +104,6 @@ class FrmMural : public ManipuladorJanela {
   SistemaJanelas& ws_;
   std::string gif_;
   Hwnd janela_ = 0;
-  int x_ = 0, y_ = 0, w_ = 0, h_ = 0;  // window, in pixels
   bool visivel_ = false;
   Controle pressionado_ = Controle::picFundo;  // where the left button went down
 };

@@ -61,12 +61,20 @@ class ManipuladorJanela {
   virtual void MouseDown(int /*botao*/, int /*shift*/, int /*x*/, int /*y*/) {}
   virtual void MouseMove(int /*botoes*/, int /*shift*/, int /*x*/, int /*y*/) {}
   virtual void MouseUp(int /*botao*/, int /*shift*/, int /*x*/, int /*y*/) {}
+  // The second press of a double click, in place of its MouseDown.
+  virtual void DuploClique(int /*botao*/, int /*shift*/, int /*x*/, int /*y*/) {}
   // True where the pointer is the hand.
   virtual bool CursorMao(int /*x*/, int /*y*/) { return false; }
   // A child button was pressed.
   virtual void Comando(int /*id*/) {}
-  // The close box or the system close command.
+  // The close box, the system close command, or a close request from
+  // outside (WM_CLOSE).
   virtual void Fechar() {}
+  // The Windows session is ending.
+  virtual void FimDeSessao() {}
+  // The control that takes the keyboard focus whenever the window is
+  // activated; 0 for the window itself.
+  virtual Hwnd ControleComFoco() { return 0; }
   // A message registered by name (such as "TaskbarCreated") arrived.
   virtual void MensagemRegistrada(unsigned /*mensagem*/) {}
 };
@@ -104,6 +112,11 @@ class SistemaJanelas {
   // A borderless popup that never shows in the taskbar, hidden at first.
   virtual Hwnd CriarJanelaQuadro(ManipuladorJanela& dono, int x, int y, int w, int h) = 0;
   virtual void MoverJanela(Hwnd janela, int x, int y, int w, int h) = 0;
+  // Where the window really stands, in screen pixels (a drag moves it).
+  struct Retangulo {
+    int x = 0, y = 0, w = 0, h = 0;
+  };
+  virtual Retangulo RetanguloJanela(Hwnd janela) = 0;
   virtual void MostrarJanela(Hwnd janela, bool visivel) = 0;
   virtual void Redesenhar(Hwnd janela) = 0;
   virtual int SetWindowPos(Hwnd janela, std::intptr_t depoisDe, int x, int y,
@@ -136,6 +149,8 @@ class SistemaJanelas {
   virtual void AbrirNoShell(Hwnd dono, const std::string& arquivo,
                             const std::string& pasta, int mostrar) = 0;
   virtual void ReleaseCapture() = 0;
+  // The left mouse button is held down at this moment.
+  virtual bool BotaoEsquerdoPressionado() = 0;
   virtual long EnviarMensagem(Hwnd janela, unsigned mensagem, std::uintptr_t w,
                            std::intptr_t l) = 0;
   // A tooltip over a rectangle of a window's client area (pixels).
@@ -153,6 +168,9 @@ class SistemaJanelas {
   // Shows the window and returns once it is destroyed; meanwhile the
   // program's other windows take no input.
   virtual void ExecutarModal(Hwnd janela) = 0;
+  // Closes the modal window: the windows its run disabled are enabled first,
+  // so that activation stays with the program.
+  virtual void FecharModal(Hwnd janela) = 0;
   virtual void DestruirJanela(Hwnd janela) = 0;
   virtual void TrazerParaFrente(Hwnd janela) = 0;
 };

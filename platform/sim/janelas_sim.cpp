@@ -35,6 +35,11 @@ void SimJanelas::MoverJanela(Hwnd janela, int x, int y, int w, int h) {
   chamadas.push_back(Chamada("MoveWindow", {x, y, w, h}));
 }
 
+SistemaJanelas::Retangulo SimJanelas::RetanguloJanela(Hwnd janela) {
+  const JanelaSim& j = janelas.at(janela);
+  return {j.x, j.y, j.w, j.h};
+}
+
 void SimJanelas::MostrarJanela(Hwnd janela, bool visivel) {
   janelas.at(janela).visivel = visivel;
   chamadas.push_back(Chamada("ShowWindow", {visivel ? 1 : 0}));
@@ -191,8 +196,18 @@ void SimJanelas::AbrirNoShell(Hwnd dono, const std::string& arquivo, const std::
 
 void SimJanelas::ReleaseCapture() { chamadas.push_back("ReleaseCapture"); }
 
-long SimJanelas::EnviarMensagem(Hwnd, unsigned mensagem, std::uintptr_t w, std::intptr_t l) {
+// A press on the caption: the system moves the window with the mouse until
+// the button goes up, where the test says the user lets go.
+long SimJanelas::EnviarMensagem(Hwnd janela, unsigned mensagem, std::uintptr_t w,
+                                std::intptr_t l) {
   chamadas.push_back(Chamada("SendMessage", {mensagem, static_cast<long long>(w), l}));
+  if (mensagem == kWmNcLButtonDown && w == static_cast<std::uintptr_t>(kHtCaption) &&
+      !destinosArrasto.empty()) {
+    JanelaSim& j = janelas.at(janela);
+    j.x = destinosArrasto.front().first;
+    j.y = destinosArrasto.front().second;
+    destinosArrasto.erase(destinosArrasto.begin());
+  }
   return 0;
 }
 
@@ -230,11 +245,11 @@ void SimJanelas::CentralizarNaTela(Hwnd janela) {
 
 void SimJanelas::ExecutarModal(Hwnd janela) {
   chamadas.push_back("ModalBegin");
-  std::vector<Hwnd> desabilitadas;
+  desabilitadasPeloModal_.clear();
   for (auto& [h, j] : janelas) {
     if (h != janela && j.habilitada) {
       j.habilitada = false;
-      desabilitadas.push_back(h);
+      desabilitadasPeloModal_.push_back(h);
     }
   }
   janelas.at(janela).visivel = true;
@@ -243,11 +258,18 @@ void SimJanelas::ExecutarModal(Hwnd janela) {
     duranteModal.erase(duranteModal.begin());
     acao(janela);
   }
-  if (janelas.count(janela) != 0) DestruirJanela(janela);  // the script left it open
-  for (Hwnd h : desabilitadas) {
-    if (janelas.count(h) != 0) janelas.at(h).habilitada = true;
-  }
+  if (janelas.count(janela) != 0) FecharModal(janela);  // the script left it open
   chamadas.push_back("ModalEnd");
+}
+
+void SimJanelas::FecharModal(Hwnd janela) {
+  for (Hwnd h : desabilitadasPeloModal_) {
+    if (janelas.count(h) == 0) continue;
+    janelas.at(h).habilitada = true;
+    chamadas.push_back(Chamada("EnableWindow", {static_cast<long long>(h)}));
+  }
+  desabilitadasPeloModal_.clear();
+  DestruirJanela(janela);
 }
 
 void SimJanelas::DestruirJanela(Hwnd janela) {

@@ -76,6 +76,10 @@ class SimJanelas : public SistemaJanelas {
   std::vector<Botao> botoes;
   // What the user does while a modal window is open; it receives the window.
   std::vector<std::function<void(Hwnd)>> duranteModal;
+  // Where the user drops the window that a caption drag moves, if anywhere.
+  std::vector<std::pair<int, int>> destinosArrasto;
+  // The left mouse button as it is now, whatever a move message says.
+  bool botaoEsquerdoFisico = true;
 
   bool RegiaoContem(Hwnd janela, int x, int y) const;
 
@@ -85,6 +89,7 @@ class SimJanelas : public SistemaJanelas {
   Cor CorSistema(int indice) override;
   Hwnd CriarJanelaQuadro(ManipuladorJanela& dono, int x, int y, int w, int h) override;
   void MoverJanela(Hwnd janela, int x, int y, int w, int h) override;
+  Retangulo RetanguloJanela(Hwnd janela) override;
   void MostrarJanela(Hwnd janela, bool visivel) override;
   void Redesenhar(Hwnd janela) override;
   int SetWindowPos(Hwnd janela, std::intptr_t depoisDe, int x, int y, int cx, int cy,
@@ -107,6 +112,7 @@ class SimJanelas : public SistemaJanelas {
   void AbrirNoShell(Hwnd dono, const std::string& arquivo, const std::string& pasta,
                     int mostrar) override;
   void ReleaseCapture() override;
+  bool BotaoEsquerdoPressionado() override { return botaoEsquerdoFisico; }
   long EnviarMensagem(Hwnd janela, unsigned mensagem, std::uintptr_t w, std::intptr_t l) override;
   void DefinirDica(Hwnd janela, int id, int x, int y, int w, int h,
                    const std::string& texto) override;
@@ -116,6 +122,7 @@ class SimJanelas : public SistemaJanelas {
                   const Fonte& fonte) override;
   void CentralizarNaTela(Hwnd janela) override;
   void ExecutarModal(Hwnd janela) override;
+  void FecharModal(Hwnd janela) override;
   void DestruirJanela(Hwnd janela) override;
   void TrazerParaFrente(Hwnd janela) override;
 
@@ -125,6 +132,7 @@ class SimJanelas : public SistemaJanelas {
   void TrazerParaFrente(Hwnd janela, bool topmost);
 
   std::uintptr_t proximo_ = 0x100;
+  std::vector<Hwnd> desabilitadasPeloModal_;
   std::map<Hdc, Imagem> imagens_;
 };
 

@@ -115,6 +115,7 @@ double SimRuntime::Rnd() {
 void SimRuntime::MsgBox(const std::string& text, int style, const std::string& title) {
   chamadas.push_back("MsgBox");
   mensagens.push_back({text, style, title});
+  if (duranteMensagem) duranteMensagem();
 }
 
 void SimRuntime::End() {

@@ -34,6 +34,9 @@ class SimRuntime : public Runtime {
   std::deque<double> sorteios;        // values Rnd() returns, in order
   std::function<void(int)> aoAbrir;   // called with the open's number (1, 2, ...)
   bool outraCopia = false;
+  // What the user does while a message box is up (its own message loop
+  // still delivers the program's messages).
+  std::function<void()> duranteMensagem;
 
   // --- what a test reads back ---
   std::vector<std::string> chamadas;

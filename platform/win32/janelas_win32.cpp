@@ -65,6 +65,9 @@ LRESULT CALLBACK ProcJanela(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: c->dono->MouseDown(kBotaoEsquerdo, Shift(wParam), x, y); return 0;
     case WM_RBUTTONDOWN: c->dono->MouseDown(kBotaoDireito, Shift(wParam), x, y); return 0;
     case WM_MBUTTONDOWN: c->dono->MouseDown(kBotaoMeio, Shift(wParam), x, y); return 0;
+    case WM_LBUTTONDBLCLK: c->dono->DuploClique(kBotaoEsquerdo, Shift(wParam), x, y); return 0;
+    case WM_RBUTTONDBLCLK: c->dono->DuploClique(kBotaoDireito, Shift(wParam), x, y); return 0;
+    case WM_MBUTTONDBLCLK: c->dono->DuploClique(kBotaoMeio, Shift(wParam), x, y); return 0;
     case WM_LBUTTONUP: c->dono->MouseUp(kBotaoEsquerdo, Shift(wParam), x, y); return 0;
     case WM_RBUTTONUP: c->dono->MouseUp(kBotaoDireito, Shift(wParam), x, y); return 0;
     case WM_MBUTTONUP: c->dono->MouseUp(kBotaoMeio, Shift(wParam), x, y); return 0;
@@ -85,13 +88,26 @@ LRESULT CALLBACK ProcJanela(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       c->dono->Fechar();
       return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) c->dono->FimDeSessao();
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) c->sistema->Ganchos().JanelaAtivada(hwnd, kClasseQuadro);
+      // The default would give the focus to the window itself.
+      if (LOWORD(wParam) != WA_INACTIVE && c->dono->ControleComFoco() != 0) {
+        SetFocus(reinterpret_cast<HWND>(c->dono->ControleComFoco()));
+        return 0;
+      }
+      break;
     case WM_NCDESTROY:
       JanelaDestruida();
       delete c;
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       break;
     default:
-      if (c->sistema->PedidoDeContagem(msg)) return ObjetosVivos();
+      if (const auto resposta = c->sistema->Ganchos().Responder(msg)) return *resposta;
       if (msg >= 0xC000 && msg <= 0xFFFF) c->dono->MensagemRegistrada(msg);
       break;
   }
@@ -108,8 +124,12 @@ struct Win32Janelas::ImagemPersistente {
 };
 
 Win32Janelas::Win32Janelas(HINSTANCE instancia, HCURSOR mao, HICON iconeAplicacao,
-                           HICON iconeSobre)
-    : instancia_(instancia), mao_(mao), iconeAplicacao_(iconeAplicacao), iconeSobre_(iconeSobre) {
+                           HICON iconeSobre, HICON iconeSobrePequeno)
+    : instancia_(instancia),
+      mao_(mao),
+      iconeAplicacao_(iconeAplicacao),
+      iconeSobre_(iconeSobre),
+      iconeSobrePequeno_(iconeSobrePequeno) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
   WNDCLASSEXW wc{};
@@ -117,22 +137,18 @@ Win32Janelas::Win32Janelas(HINSTANCE instancia, HCURSOR mao, HICON iconeAplicaca
   wc.lpfnWndProc = ProcJanela;
   wc.hInstance = instancia_;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClasseQuadro;
-  RegisterClassExW(&wc);
   wc.lpszClassName = kClassePrincipal;
   wc.hIcon = iconeAplicacao_;
   RegisterClassExW(&wc);
+  // The board and the dialog tell a double click from two clicks.
+  wc.style = CS_DBLCLKS;
+  wc.hIcon = nullptr;
+  wc.lpszClassName = kClasseQuadro;
+  RegisterClassExW(&wc);
   wc.lpszClassName = kClasseSobre;
   wc.hIcon = iconeSobre_;
-  wc.hIconSm = iconeSobre_;
+  wc.hIconSm = iconeSobrePequeno_;  // its own 16 x 16 image, not the large one shrunk
   RegisterClassExW(&wc);
-#ifdef QUILLORA_GANCHOS_TESTE
-  mensagemContagem_ = RegisterWindowMessageW(L"Quillora.ObjetosVivos");
-#endif
-}
-
-bool Win32Janelas::PedidoDeContagem(UINT mensagem) const {
-  return mensagemContagem_ != 0 && mensagem == mensagemContagem_;
 }
 
 Win32Janelas::~Win32Janelas() = default;
@@ -165,6 +181,12 @@ Hwnd Win32Janelas::CriarJanelaQuadro(ManipuladorJanela& dono, int x, int y, int 
 
 void Win32Janelas::MoverJanela(Hwnd janela, int x, int y, int w, int h) {
   MoveWindow(reinterpret_cast<HWND>(janela), x, y, w, h, TRUE);
+}
+
+SistemaJanelas::Retangulo Win32Janelas::RetanguloJanela(Hwnd janela) {
+  RECT r{};
+  GetWindowRect(reinterpret_cast<HWND>(janela), &r);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 void Win32Janelas::MostrarJanela(Hwnd janela, bool visivel) {
@@ -375,6 +397,12 @@ void Win32Janelas::AbrirNoShell(Hwnd dono, const std::string& arquivo,
 
 void Win32Janelas::ReleaseCapture() { ::ReleaseCapture(); }
 
+// The physical button, wherever the user has put the primary one.
+bool Win32Janelas::BotaoEsquerdoPressionado() {
+  const int botao = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+  return GetAsyncKeyState(botao) < 0;
+}
+
 long Win32Janelas::EnviarMensagem(Hwnd janela, unsigned mensagem, std::uintptr_t w,
                                std::intptr_t l) {
   return static_cast<long>(SendMessageW(reinterpret_cast<HWND>(janela), mensagem, w, l));
@@ -441,7 +469,7 @@ namespace {
 
 struct Desabilitar {
   HWND modal;
-  std::vector<HWND> janelas;
+  std::vector<HWND>& janelas;
 };
 
 BOOL CALLBACK DesabilitarOutra(HWND hwnd, LPARAM lParam) {
@@ -460,7 +488,8 @@ BOOL CALLBACK DesabilitarOutra(HWND hwnd, LPARAM lParam) {
 // the button its keys (Alt+O, Enter, Space).
 void Win32Janelas::ExecutarModal(Hwnd janela) {
   HWND modal = reinterpret_cast<HWND>(janela);
-  Desabilitar d{modal, {}};
+  desabilitadasPeloModal_.clear();
+  Desabilitar d{modal, desabilitadasPeloModal_};
   EnumThreadWindows(GetCurrentThreadId(), DesabilitarOutra, reinterpret_cast<LPARAM>(&d));
   ShowWindow(modal, SW_SHOW);
   SetForegroundWindow(modal);
@@ -478,10 +507,22 @@ void Win32Janelas::ExecutarModal(Hwnd janela) {
       DispatchMessageW(&msg);
     }
   }
-  for (HWND h : d.janelas) {
+  ReabilitarOutras();
+  if (sair) PostQuitMessage(static_cast<int>(msg.wParam));
+}
+
+void Win32Janelas::ReabilitarOutras() {
+  for (HWND h : desabilitadasPeloModal_) {
     if (IsWindow(h)) EnableWindow(h, TRUE);
   }
-  if (sair) PostQuitMessage(static_cast<int>(msg.wParam));
+  desabilitadasPeloModal_.clear();
+}
+
+// Enabled before the dialog goes, the program's windows can take the
+// activation from it; otherwise it jumps to another application.
+void Win32Janelas::FecharModal(Hwnd janela) {
+  ReabilitarOutras();
+  DestroyWindow(reinterpret_cast<HWND>(janela));
 }
 
 void Win32Janelas::DestruirJanela(Hwnd janela) { DestroyWindow(reinterpret_cast<HWND>(janela)); }

@@ -7,13 +7,15 @@
 #include <vector>
 
 #include "platform/janelas.h"
+#include "platform/win32/ganchos_teste.h"
 #include "platform/win32/objetos_win32.h"
 
 namespace quillora {
 
 class Win32Janelas : public SistemaJanelas {
  public:
-  Win32Janelas(HINSTANCE instancia, HCURSOR mao, HICON iconeAplicacao, HICON iconeSobre);
+  Win32Janelas(HINSTANCE instancia, HCURSOR mao, HICON iconeAplicacao, HICON iconeSobre,
+               HICON iconeSobrePequeno);
   ~Win32Janelas() override;
   Win32Janelas(const Win32Janelas&) = delete;
   Win32Janelas& operator=(const Win32Janelas&) = delete;
@@ -24,6 +26,7 @@ class Win32Janelas : public SistemaJanelas {
   Cor CorSistema(int indice) override;
   Hwnd CriarJanelaQuadro(ManipuladorJanela& dono, int x, int y, int w, int h) override;
   void MoverJanela(Hwnd janela, int x, int y, int w, int h) override;
+  Retangulo RetanguloJanela(Hwnd janela) override;
   void MostrarJanela(Hwnd janela, bool visivel) override;
   void Redesenhar(Hwnd janela) override;
   int SetWindowPos(Hwnd janela, std::intptr_t depoisDe, int x, int y, int cx, int cy,
@@ -46,6 +49,7 @@ class Win32Janelas : public SistemaJanelas {
   void AbrirNoShell(Hwnd dono, const std::string& arquivo, const std::string& pasta,
                     int mostrar) override;
   void ReleaseCapture() override;
+  bool BotaoEsquerdoPressionado() override;
   long EnviarMensagem(Hwnd janela, unsigned mensagem, std::uintptr_t w, std::intptr_t l) override;
   void DefinirDica(Hwnd janela, int id, int x, int y, int w, int h,
                    const std::string& texto) override;
@@ -55,6 +59,7 @@ class Win32Janelas : public SistemaJanelas {
                   const Fonte& fonte) override;
   void CentralizarNaTela(Hwnd janela) override;
   void ExecutarModal(Hwnd janela) override;
+  void FecharModal(Hwnd janela) override;
   void DestruirJanela(Hwnd janela) override;
   void TrazerParaFrente(Hwnd janela) override;
 
@@ -62,8 +67,7 @@ class Win32Janelas : public SistemaJanelas {
   HFONT FonteGdi(const Fonte& fonte);
   void Pintar(HWND janela, ManipuladorJanela& dono);
   HCURSOR Mao() const { return mao_; }
-  // In a test build, the registered message that asks for ObjetosVivos().
-  bool PedidoDeContagem(UINT mensagem) const;
+  GanchosTeste& Ganchos() { return ganchos_; }
 
  private:
   struct ImagemPersistente;
@@ -71,11 +75,14 @@ class Win32Janelas : public SistemaJanelas {
   HCURSOR mao_;
   HICON iconeAplicacao_;
   HICON iconeSobre_;
+  HICON iconeSobrePequeno_;
   std::map<HWND, HWND> dicas_;  // a tooltip control per window
   std::vector<std::unique_ptr<ImagemPersistente>> imagens_;
   std::map<std::wstring, ObjetoGdi> fontes_;
   std::map<HRGN, ObjetoGdi> regioes_;  // made here and not yet given to a window
-  UINT mensagemContagem_ = 0;
+  GanchosTeste ganchos_;
+  std::vector<HWND> desabilitadasPeloModal_;
+  void ReabilitarOutras();
 };
 
 }  // namespace quillora

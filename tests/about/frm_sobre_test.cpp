@@ -74,5 +74,33 @@ TEST_F(SobreTest, TheLinksOpenTheirAddressesOverTheirWholeRectanglesAndStayOpen)
   EXPECT_EQ(ws.aberturas[1].mostrar, -1);
 }
 
+TEST_F(SobreTest, ADoubleClickOnALinkOpensItOnce) {
+  ws.duranteModal = {[&](Hwnd) {
+    sobre.MouseDown(kBotaoEsquerdo, 0, 100, 115);
+    sobre.MouseUp(kBotaoEsquerdo, 0, 100, 115);
+    sobre.DuploClique(kBotaoEsquerdo, 0, 100, 115);
+    sobre.MouseUp(kBotaoEsquerdo, 0, 100, 115);
+  }};
+  sobre.Mostrar();
+  EXPECT_EQ(ws.aberturas.size(), 1u);
+}
+
+TEST_F(SobreTest, OkayTakesTheFocusOnActivationAndTheOtherWindowsAreEnabledBeforeItCloses) {
+  const Hwnd outra = ws.CriarJanelaQuadro(sobre, 0, 0, 10, 10);
+  ws.duranteModal = {[&](Hwnd) {
+    ASSERT_EQ(ws.botoes.size(), 1u);
+    EXPECT_NE(sobre.ControleComFoco(), 0u);
+    EXPECT_FALSE(ws.janelas.at(outra).habilitada);
+    sobre.Command1_Click();
+  }};
+  sobre.Mostrar();
+  const auto habilitar = std::find(ws.chamadas.begin(), ws.chamadas.end(),
+                                   "EnableWindow " + std::to_string(outra));
+  const auto destruir = std::find(ws.chamadas.begin(), ws.chamadas.end(), "DestroyWindow");
+  ASSERT_NE(habilitar, ws.chamadas.end());
+  EXPECT_LT(habilitar, destruir);
+  EXPECT_TRUE(ws.janelas.at(outra).habilitada);
+}
+
 }  // namespace
 }  // namespace quillora

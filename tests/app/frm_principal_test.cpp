@@ -131,6 +131,53 @@ TEST_F(ShellTest, AnUnusableFileRemovesTheIconBeforeTheProgramEnds) {
   EXPECT_TRUE(ws.icones.empty());
 }
 
+TEST_F(ShellTest, WhileTheFailureMessageIsUpTrayClicksStartNothing) {
+  app.Iniciar();
+  rt.arquivos.clear();
+  rt.duranteMensagem = [&] {
+    Bandeja(0x202);
+    Bandeja(0x205);
+  };
+  EXPECT_THROW(Bandeja(0x202), ProgramaEncerrado);
+  EXPECT_EQ(rt.mensagens.size(), 1u);
+  EXPECT_TRUE(ws.menus.empty());
+  EXPECT_TRUE(ws.icones.empty());
+}
+
+TEST_F(ShellTest, ACloseRequestOrTheSessionsEndLeavesTheWayQuitDoes) {
+  for (auto pedido : {&FrmPrincipal::Fechar, &FrmPrincipal::FimDeSessao}) {
+    SimRuntime rt2;
+    rt2.arquivos["C:\\Quillora\\dados.lst"] = teste::DoisRegistros();
+    SimJanelas ws2;
+    Aplicacao app2{rt2, ws2, teste::LerFonte("board/mural.gif")};
+    app2.Iniciar();
+    ASSERT_EQ(ws2.icones.size(), 1u);
+    EXPECT_THROW((app2.frmPrincipal().*pedido)(), ProgramaEncerrado);
+    EXPECT_TRUE(ws2.icones.empty());
+    EXPECT_EQ(rt2.chamadas.back(), "End");
+  }
+}
+
+TEST_F(ShellTest, ABoardDraggedExactlyToTheTopLeftCornerGoesBackToTheTopRight) {
+  struct Case {
+    int x, y;       // where the user drops the board
+    int depoisX;    // where the next phrase leaves it
+  };
+  for (const Case& c : {Case{0, 0, 1024 - 350}, Case{1, 0, 1}, Case{0, 1, 0}}) {
+    SimRuntime rt2;
+    rt2.arquivos["C:\\Quillora\\dados.lst"] = teste::DoisRegistros();
+    SimJanelas ws2;
+    Aplicacao app2{rt2, ws2, teste::LerFonte("board/mural.gif")};
+    app2.Iniciar();
+    ws2.destinosArrasto = {{c.x, c.y}};
+    app2.frmMural().MouseDown(kBotaoEsquerdo, 0, 8, 80);  // the picture: a drag
+    app2.frmPrincipal().MouseMove(0, 0, 0x202, 0);
+    const JanelaSim& quadro = ws2.janelas.at(app2.frmMural().hWnd());
+    EXPECT_EQ(quadro.x, c.depoisX) << c.x << "," << c.y;
+    EXPECT_EQ(quadro.y, c.y) << c.x << "," << c.y;
+  }
+}
+
 TEST_F(ShellTest, TheIconComesBackWhenTheTaskbarIsRecreated) {
   app.Iniciar();
   ws.icones.clear();  // the shell restarted and forgot it

@@ -76,6 +76,32 @@ TEST_F(InteracoesTest, TheEnvelopeMailsThePhraseAndTheCrossHidesTheBoard) {
   EXPECT_FALSE(ws.janelas.at(mural.hWnd()).visivel);
 }
 
+TEST_F(InteracoesTest, ADoubleClickIsOneClick) {
+  mural.SetVisible(true);
+  for (auto [x, y] : {std::pair{35, 140}, std::pair{330, 15}}) {
+    mural.MouseDown(kBotaoEsquerdo, 0, x, y);
+    mural.MouseUp(kBotaoEsquerdo, 0, x, y);
+    mural.DuploClique(kBotaoEsquerdo, 0, x, y);
+    mural.MouseUp(kBotaoEsquerdo, 0, x, y);
+  }
+  EXPECT_EQ(ws.aberturas.size(), 1u);
+  EXPECT_EQ(std::count(ws.chamadas.begin(), ws.chamadas.end(), "ShowWindow 0"), 1);
+}
+
+TEST_F(InteracoesTest, AMoveThatSaysTheLeftButtonIsDownWhenItIsUpStartsNoDrag) {
+  ws.botaoEsquerdoFisico = false;  // the move's state is stale
+  mural.MouseMove(kBotaoEsquerdo, 0, 300, 140);
+  mural.MouseMove(kBotaoEsquerdo, 0, 170, 72);
+  EXPECT_EQ(Arrastos(), 0);
+}
+
+TEST_F(InteracoesTest, ACloseRequestHidesTheBoard) {
+  mural.SetVisible(true);
+  mural.Fechar();
+  EXPECT_FALSE(mural.Visible());
+  EXPECT_FALSE(ws.janelas.at(mural.hWnd()).visivel);
+}
+
 TEST_F(InteracoesTest, TheClickAreasShowTheHandAndCarryTheirTooltips) {
   EXPECT_TRUE(mural.CursorMao(30, 137));
   EXPECT_TRUE(mural.CursorMao(328, 11));

@@ -12,7 +12,17 @@ mkdir -p "$SHOTS"
 BIN=build/win32
 EXE=$BIN/Quillora.exe
 
-fail() { echo "FAIL: $*"; "$WINESERVER" -k 2>/dev/null || true; exit 1; }
+# Says where it failed (the line, and the lines that called it) and stops.
+fail() {
+  local where="" i
+  for ((i = 1; i < ${#BASH_SOURCE[@]}; i++)); do
+    [[ ${BASH_SOURCE[i]} == *lib.sh ]] && break
+    where+="${where:+ < }${BASH_SOURCE[i]##*/}:${BASH_LINENO[i - 1]}"
+  done
+  echo "FAIL ($where): $*"
+  "$WINESERVER" -k 2>/dev/null || true
+  exit 1
+}
 
 # Polls `cmd` until it succeeds or `seconds` pass.
 wait_for() {
@@ -102,10 +112,12 @@ tray_click() {
 
 # --- the tray menu ---
 
-# The popup menu: a small visible window of the program (not the board).
+# The popup menu: a small visible window of the program that the window
+# manager does not manage (a message box is managed; the board is larger).
 menu_window() {
   local w
   for w in $(xdotool search --onlyvisible --class quillora.exe 2>/dev/null); do
+    xwininfo -id "$w" | grep -q 'Override Redirect State: yes' || continue
     eval "$(xdotool getwindowgeometry --shell "$w")"
     if [ "$WIDTH" -lt 300 ] && [ "$HEIGHT" -lt 120 ] && [ "$HEIGHT" -gt 40 ]; then
       echo "$w"; return 0
@@ -148,14 +160,26 @@ board_rect() { field rect "$(inspect)"; }
 
 board_shot() { import -window root -crop 350x160+"$1"+"$2" "$3"; }
 
-# A click on the phrase label: no action of its own, but the desktop gives
-# the board the keyboard.
+# Clicks at ($1, $2) into the program's X window $3, as a user does before
+# typing, and waits until that window has the keyboard. IceWM 3.3 answers a
+# click on a Wine window by focusing a window of its own at the current time
+# and then asking Wine to take the focus at the click's earlier time, which
+# the X server now and then drops: the explicit focus stands for the second
+# click a user then makes.
+click_into() {
+  xdotool mousemove "$1" "$2" click 1
+  xdotool windowfocus --sync "$3"
+  local xid=$3
+  has_keyboard() { [ "$(xdotool getwindowfocus)" = "$xid" ]; }
+  wait_for 10 has_keyboard || fail "window $3 did not take the keyboard"
+}
+
+# A click on the phrase label: no action of its own, but the board takes
+# the keyboard (for the tray menu's access keys).
 focus_board() {
   local left top _
   read -r left top _ _ <<<"$(board_rect)"
-  xdotool mousemove $((left + 175)) $((top + 75)) click 1
-  wait_for 10 bash -c "xprop -root _NET_ACTIVE_WINDOW | grep -q ' 0x0*$(printf %x "$(board_xid)")\$'" ||
-    fail "the board did not take the focus"
+  click_into $((left + 175)) $((top + 75)) "$(board_xid)"
 }
 
 # The X window of the board (the program's window with the picture's size).
@@ -165,6 +189,28 @@ board_xid() {
     xdotool getwindowgeometry "$w" | grep -q 'Geometry: 350x160' && { echo "$w"; return 0; }
   done
   return 1
+}
+
+# --- the About dialog ---
+about_xid() { xdotool search --onlyvisible --name '^Sobre o Quillora 1.0$' | head -1; }
+
+# Placed once the window manager has put it where the program believes it
+# stands; sets cx and cy, its client area's corner on the screen.
+about_placed() {
+  local xid
+  xid=$(about_xid)
+  [ -n "$xid" ] || return 1
+  read -r cx cy _ _ <<<"$(field sobre_client "$(inspect)")"
+  eval "$(xdotool getwindowgeometry --shell "$xid")"
+  [ "$X $Y" = "$cx $cy" ]
+}
+
+# Opens About from the tray menu and waits until it is placed.
+open_about() {
+  menu_pick 2
+  wait_for 10 board_has sobre_visible=1 || fail "About did not open"
+  wait_for 10 about_placed || fail "About was not placed on the desktop"
+  about_placed
 }
 
 # --- the desktop's taskbar: the managed windows that do not skip it ---

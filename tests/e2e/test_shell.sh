@@ -59,11 +59,9 @@ got=$(recorded_line 1) || fail "no suggestion address"
 
 # About: centred, modal, with a taskbar button, its e-mail link, closed by
 # Okay; then the board takes input again and the button is gone.
-menu_pick 2
-wait_for 10 board_has sobre_visible=1 || fail "About did not open"
+open_about
 report=$(inspect)
 read -r sl st sr sb <<<"$(field sobre_rect "$report")"
-read -r cx cy _ _ <<<"$(field sobre_client "$report")"
 width=$(field screen "$report" | cut -d' ' -f1)
 height=$(field screen "$report" | cut -d' ' -f2)
 [ $(( (sl + sr) / 2 - width / 2 )) -le 1 ] && [ $(( (st + sb) / 2 - height / 2 )) -le 1 ] ||

@@ -18,10 +18,7 @@ pid=$(pgrep -nf 'Quillora\.ex[e]')
 objects() { inspect --objetos | sed -n 's/^objects=//p'; }
 rss() { awk '/^VmRSS:/ {print $2}' "/proc/$pid/status"; }
 about_once() {
-  menu_pick 2
-  wait_for 10 board_has sobre_visible=1 || fail "About did not open"
-  local cx cy _
-  read -r cx cy _ _ <<<"$(field sobre_client "$(inspect)")"
+  open_about
   xdotool mousemove $((cx + 132)) $((cy + 156)) click 1
   wait_for 10 board_has enabled=1 || fail "About did not close"
 }

@@ -17,6 +17,10 @@
 //       mutex for N seconds with a DACL that lets nobody open it
 //   quillora-inspetor --com           the COM apartment of the program's
 //       user-interface thread (test build)
+//   quillora-inspetor --fim-de-sessao  asks the host whether the session may
+//       end, then tells it that it ends
+//   quillora-inspetor --ativacoes     how often the board has been
+//       activated (test build)
 #include <windows.h>
 
 #include <sddl.h>
@@ -148,13 +152,16 @@ int Trancar(const char* arquivo, int segundos) {
   return 0;
 }
 
-// Asks a test build how many GDI and USER objects it holds.
-int Objetos() {
+// Asks a test build the question registered as `nome`; -1 without an answer.
+long Perguntar(const wchar_t* nome) {
   HWND host = FindWindowW(L"QuilloraPrincipal", nullptr);
-  if (host == nullptr) return 1;
-  const UINT pedido = RegisterWindowMessageW(L"Quillora.ObjetosVivos");
-  std::printf("objects=%ld\n", static_cast<long>(SendMessageW(host, pedido, 0, 0)));
-  return 0;
+  if (host == nullptr) return -1;
+  DWORD_PTR resposta = 0;
+  if (!SendMessageTimeoutW(host, RegisterWindowMessageW(nome), 0, 0, SMTO_NORMAL, 5000,
+                           &resposta)) {
+    return -1;
+  }
+  return static_cast<long>(resposta);
 }
 
 // The messages the shell sends the host for a click on the icon (identifier
@@ -248,13 +255,16 @@ int MutexNegado(int segundos) {
   return 0;
 }
 
-// Asks a test build for its user-interface thread's COM apartment.
-int Com() {
+// What the system sends each program when the user logs off.
+int FimDeSessao() {
   HWND host = FindWindowW(L"QuilloraPrincipal", nullptr);
   if (host == nullptr) return 1;
-  const UINT pedido = RegisterWindowMessageW(L"Quillora.ApartamentoCom");
-  const LRESULT r = SendMessageW(host, pedido, 0, 0);
-  std::printf("com=%s\n", r == 1 ? "sta" : r == 2 ? "mta" : "none");
+  DWORD_PTR pode = 0;
+  SendMessageTimeoutW(host, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000, &pode);
+  std::printf("query_answer=%d\n", pode ? 1 : 0);
+  std::fflush(stdout);
+  DWORD_PTR ignorado = 0;
+  SendMessageTimeoutW(host, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000, &ignorado);
   return 0;
 }
 
@@ -271,7 +281,10 @@ int main(int argc, char** argv) {
   if (argc > 2 && std::string(argv[1]) == "--mensagem") return Mensagem(std::atoi(argv[2]));
   if (argc > 1 && std::string(argv[1]) == "--botao-ok") return BotaoOk();
   if (argc > 3 && std::string(argv[1]) == "--trancar") return Trancar(argv[2], std::atoi(argv[3]));
-  if (argc > 1 && std::string(argv[1]) == "--objetos") return Objetos();
+  if (argc > 1 && std::string(argv[1]) == "--objetos") {
+    std::printf("objects=%ld\n", Perguntar(L"Quillora.ObjetosVivos"));
+    return 0;
+  }
   if (argc > 2 && std::string(argv[1]) == "--cronometro") return Cronometro(argv[2]);
   if (argc > 2 && std::string(argv[1]) == "--bandeja") {
     return Bandeja(std::atoi(argv[2]), WM_LBUTTONDOWN, WM_LBUTTONUP);
@@ -282,7 +295,16 @@ int main(int argc, char** argv) {
   if (argc > 2 && std::string(argv[1]) == "--dica") return Dica(std::atoi(argv[2]));
   if (argc > 1 && std::string(argv[1]) == "--movimento-velho") return MovimentoVelho();
   if (argc > 2 && std::string(argv[1]) == "--mutex-negado") return MutexNegado(std::atoi(argv[2]));
-  if (argc > 1 && std::string(argv[1]) == "--com") return Com();
+  if (argc > 1 && std::string(argv[1]) == "--com") {
+    const long r = Perguntar(L"Quillora.ApartamentoCom");
+    std::printf("com=%s\n", r == 1 ? "sta" : r == 2 ? "mta" : "none");
+    return 0;
+  }
+  if (argc > 1 && std::string(argv[1]) == "--fim-de-sessao") return FimDeSessao();
+  if (argc > 1 && std::string(argv[1]) == "--ativacoes") {
+    std::printf("board_activations=%ld\n", Perguntar(L"Quillora.AtivacoesQuadro"));
+    return 0;
+  }
   const int segundos = argc > 1 ? std::atoi(argv[1]) : 0;
   HWND h = EsperarQuadro(segundos);
   // Running copies of the program (each has one host window), in this
@@ -307,6 +329,12 @@ int main(int argc, char** argv) {
   std::printf("enabled=%d\n", IsWindowEnabled(h) ? 1 : 0);
   HWND host = FindWindowW(L"QuilloraPrincipal", nullptr);
   std::printf("host=%d visible=%d\n", host ? 1 : 0, host && IsWindowVisible(host) ? 1 : 0);
+  HWND frente = GetForegroundWindow();
+  wchar_t classeFrente[64] = {};
+  if (frente != nullptr) GetClassNameW(frente, classeFrente, 64);
+  std::printf("foreground=%s\n", frente == nullptr ? "none"
+                                 : frente == h ? "board"
+                                 : Utf8(classeFrente).c_str());
   HWND sobre = FindWindowW(L"QuilloraSobre", nullptr);
   if (sobre != nullptr) {
     RECT s{};

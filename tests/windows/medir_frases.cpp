@@ -16,7 +16,7 @@
 
 int main(int argc, char** argv) {
   if (argc != 2) return 2;
-  quillora::Win32Janelas ws(GetModuleHandleW(nullptr), nullptr, nullptr, nullptr);
+  quillora::Win32Janelas ws(GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr);
   const quillora::Fonte fraseFonte{"Arial", 9.75, true, false, false};
   const quillora::Fonte autorFonte{"Arial", 9, true, true, false};
   // The labels' widths in twips, at the screen's own twips per pixel.

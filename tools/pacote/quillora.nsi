@@ -4,6 +4,7 @@
 ;            -DSAIDA=<installer.exe> tools/pacote/quillora.nsi
 Unicode true
 !include "MUI2.nsh"
+!include "WinMessages.nsh"
 !include "x64.nsh"
 
 !ifndef ARQUITETURA
@@ -78,9 +79,32 @@ LangString DESC_INICIAR ${LANG_PORTUGUESEBR} "Mostra uma frase sempre que o Wind
   !insertmacro MUI_DESCRIPTION_TEXT ${SecIniciar} $(DESC_INICIAR)
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
+; Asks the copy installed in $INSTDIR, if it runs, to close the way its quit
+; command closes it (the tray icon goes first), and waits for it. Each copy
+; has one host window; copies run from other folders are left alone.
+Function un.FecharCopiaInstalada
+  StrCpy $0 0
+  laco:
+    FindWindow $0 "QuilloraPrincipal" "" 0 $0
+    StrCmp $0 0 fim
+    System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1) i'
+    ; SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION
+    System::Call 'kernel32::OpenProcess(i 0x00101000, i 0, i r1) p .r2'
+    StrCmp $2 0 laco
+    StrCpy $4 ${NSIS_MAX_STRLEN}
+    System::Call 'kernel32::QueryFullProcessImageNameW(p r2, i 0, w .r3, *i r4) i'
+    StrCmp $3 "$INSTDIR\Quillora.exe" 0 proxima
+      System::Call 'user32::PostMessageW(p r0, i ${WM_CLOSE}, p 0, p 0) i'
+      System::Call 'kernel32::WaitForSingleObject(p r2, i 15000) i'
+    proxima:
+    System::Call 'kernel32::CloseHandle(p r2) i'
+    Goto laco
+  fim:
+FunctionEnd
+
 Section "Uninstall"
-  ; A running copy would keep its files: ask it to close first.
-  nsExec::Exec 'taskkill /IM Quillora.exe /F'
+  ; A running copy would keep its files.
+  Call un.FecharCopiaInstalada
   Delete "$INSTDIR\Quillora.exe"
   Delete "$INSTDIR\dados.lst"
   Delete "$INSTDIR\Desinstalar.exe"

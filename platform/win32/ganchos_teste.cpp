@@ -1,0 +1,42 @@
+#include "platform/win32/ganchos_teste.h"
+
+#include <objbase.h>
+
+#include "platform/win32/objetos_win32.h"
+
+namespace quillora {
+namespace {
+
+LRESULT ApartamentoCom() {
+  APTTYPE tipo{};
+  APTTYPEQUALIFIER qualificador{};
+  if (FAILED(CoGetApartmentType(&tipo, &qualificador))) return 0;
+  return tipo == APTTYPE_STA || tipo == APTTYPE_MAINSTA ? 1 : 2;
+}
+
+}  // namespace
+
+GanchosTeste::GanchosTeste() {
+#ifdef QUILLORA_GANCHOS_TESTE
+  objetosVivos_ = RegisterWindowMessageW(L"Quillora.ObjetosVivos");
+  apartamento_ = RegisterWindowMessageW(L"Quillora.ApartamentoCom");
+  ativacoes_ = RegisterWindowMessageW(L"Quillora.AtivacoesQuadro");
+#endif
+}
+
+std::optional<LRESULT> GanchosTeste::Responder(UINT mensagem) const {
+  if (mensagem == 0) return std::nullopt;
+  if (mensagem == objetosVivos_) return ObjetosVivos();
+  if (mensagem == apartamento_) return ApartamentoCom();
+  if (mensagem == ativacoes_) return ativacoesQuadro_;
+  return std::nullopt;
+}
+
+void GanchosTeste::JanelaAtivada(HWND janela, const wchar_t* classeQuadro) {
+  if (ativacoes_ == 0) return;
+  wchar_t classe[64] = {};
+  GetClassNameW(janela, classe, 64);
+  if (lstrcmpW(classe, classeQuadro) == 0) ++ativacoesQuadro_;
+}
+
+}  // namespace quillora
