@@ -198,20 +198,28 @@ FrmMural::Controle FrmMural::ControleEm(int x, int y) const {
 
 void FrmMural::MouseDown(int botao, int /*shift*/, int x, int y) {
   const Controle c = ControleEm(x, y);
-  if (botao == kBotaoEsquerdo) pressionado_ = c;
+  if (botao == kBotaoEsquerdo) {
+    pressionado_ = c;
+    esquerdoNoQuadro_ = true;
+    xPressao_ = x, yPressao_ = y;
+  }
   if (c == Controle::picFundo) picFundo_MouseDown(botao);
 }
 
 void FrmMural::MouseMove(int botoes, int /*shift*/, int x, int y) {
   const Controle c = ControleEm(x, y);
-  if (c == Controle::lblFrase) lblFrase_MouseMove(botoes);
-  if (c == Controle::lblAutor) lblAutor_MouseMove(botoes);
+  const int estado = EsquerdoDeVerdade(x, y) ? botoes : botoes & ~kBotaoEsquerdo;
+  if (c == Controle::lblFrase) lblFrase_MouseMove(estado);
+  if (c == Controle::lblAutor) lblAutor_MouseMove(estado);
 }
 
 // The second press of a double click is no press: its release clicks
 // nothing, so a double click on the envelope opens one message.
-void FrmMural::DuploClique(int botao, int /*shift*/, int /*x*/, int /*y*/) {
-  if (botao == kBotaoEsquerdo) pressionado_ = Controle::picFundo;
+void FrmMural::DuploClique(int botao, int /*shift*/, int x, int y) {
+  if (botao != kBotaoEsquerdo) return;
+  pressionado_ = Controle::picFundo;
+  esquerdoNoQuadro_ = true;
+  xPressao_ = x, yPressao_ = y;
 }
 
 void FrmMural::Fechar() { SetVisible(false); }
@@ -219,6 +227,7 @@ void FrmMural::Fechar() { SetVisible(false); }
 // A click is the left button going down and up on the same click area.
 void FrmMural::MouseUp(int botao, int /*shift*/, int x, int y) {
   if (botao != kBotaoEsquerdo) return;
+  esquerdoNoQuadro_ = false;
   const Controle c = ControleEm(x, y);
   const Controle antes = pressionado_;
   pressionado_ = Controle::picFundo;
@@ -229,19 +238,28 @@ void FrmMural::MouseUp(int botao, int /*shift*/, int x, int y) {
 
 void FrmMural::picFundo_MouseDown(int /*botao*/) { Arrastar(); }
 
-// The move's button state can be stale (the system sends a move that still
-// says "left down" after a popup menu closes), and a drag begun with the
-// button up glues the board to the pointer: ask the button itself.
 void FrmMural::lblFrase_MouseMove(int botoes) {
-  if (botoes == kBotaoEsquerdo && ws_.BotaoEsquerdoPressionado()) Arrastar();
+  if (botoes == kBotaoEsquerdo) Arrastar();
 }
 
 void FrmMural::lblAutor_MouseMove(int botoes) {
-  if (botoes == kBotaoEsquerdo && ws_.BotaoEsquerdoPressionado()) Arrastar();
+  if (botoes == kBotaoEsquerdo) Arrastar();
 }
 
-// A frameless window moves as if its caption had been pressed.
+// A move's button state can be stale: after a popup menu closes, the system
+// sends a move to the point of the click that closed it, still saying "left
+// down", and a drag begun with the button up glues the board to the pointer.
+// The left button is held for real when it went down on the board, has not
+// come up there, is down now, and the move went somewhere.
+bool FrmMural::EsquerdoDeVerdade(int x, int y) const {
+  const bool moveu = x != xPressao_ || y != yPressao_;
+  return esquerdoNoQuadro_ && moveu && ws_.BotaoEsquerdoPressionado();
+}
+
+// A frameless window moves as if its caption had been pressed. The
+// system's move takes the button's release.
 void FrmMural::Arrastar() {
+  esquerdoNoQuadro_ = false;
   ws_.ReleaseCapture();
   ws_.EnviarMensagem(janela_, kWmNcLButtonDown, kHtCaption, 0);
 }

@@ -93,6 +93,7 @@ class FrmMural : public ManipuladorJanela {
 
  private:
   void Arrastar();
+  bool EsquerdoDeVerdade(int x, int y) const;
   bool DentroRotulo(const Rotulo& rotulo, int x, int y) const;
   void AjustarAltura(Rotulo& rotulo);
   void AplicarGeometria(const SistemaJanelas::Retangulo& r);
@@ -106,6 +107,8 @@ class FrmMural : public ManipuladorJanela {
   Hwnd janela_ = 0;
   bool visivel_ = false;
   Controle pressionado_ = Controle::picFundo;  // where the left button went down
+  bool esquerdoNoQuadro_ = false;  // the left button went down here, not yet up
+  int xPressao_ = -1, yPressao_ = -1;  // where it went down
 };
 
 }  // namespace quillora

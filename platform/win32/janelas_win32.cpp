@@ -397,10 +397,14 @@ void Win32Janelas::AbrirNoShell(Hwnd dono, const std::string& arquivo,
 
 void Win32Janelas::ReleaseCapture() { ::ReleaseCapture(); }
 
-// The physical button, wherever the user has put the primary one.
+// The physical button, wherever the user has put the primary one. A release
+// already waiting in the queue means it is up, whatever the key state says
+// (Wine's lags behind the X server).
 bool Win32Janelas::BotaoEsquerdoPressionado() {
   const int botao = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
-  return GetAsyncKeyState(botao) < 0;
+  MSG soltura{};
+  return GetAsyncKeyState(botao) < 0 &&
+         !PeekMessageW(&soltura, nullptr, WM_LBUTTONUP, WM_LBUTTONUP, PM_NOREMOVE | PM_NOYIELD);
 }
 
 long Win32Janelas::EnviarMensagem(Hwnd janela, unsigned mensagem, std::uintptr_t w,

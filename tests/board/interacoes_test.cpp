@@ -34,8 +34,10 @@ TEST_F(InteracoesTest, ThePictureDragsWithAnyButtonTheLabelsOnlyWithTheLeftAlone
       {"right on picture", [](FrmMural& m) { m.MouseDown(kBotaoDireito, 0, 8, 80); }, 1},
       {"middle on picture", [](FrmMural& m) { m.MouseDown(kBotaoMeio, 0, 8, 80); }, 1},
       {"press on a label", [](FrmMural& m) { m.MouseDown(kBotaoEsquerdo, 0, 170, 72); }, 0},
-      {"left held over the phrase", [](FrmMural& m) { m.MouseMove(1, 0, 170, 72); }, 1},
-      {"left held over the author", [](FrmMural& m) { m.MouseMove(1, 0, 300, 140); }, 1},
+      {"left held over the phrase",
+       [](FrmMural& m) { m.MouseDown(kBotaoEsquerdo, 0, 170, 72); m.MouseMove(1, 0, 171, 72); }, 1},
+      {"left held over the author",
+       [](FrmMural& m) { m.MouseDown(kBotaoEsquerdo, 0, 300, 140); m.MouseMove(1, 0, 301, 140); }, 1},
       {"left and right over a label", [](FrmMural& m) { m.MouseMove(3, 0, 170, 72); }, 0},
       {"no button over a label", [](FrmMural& m) { m.MouseMove(0, 0, 170, 72); }, 0},
       {"left held over the picture", [](FrmMural& m) { m.MouseMove(1, 0, 8, 80); }, 0},
@@ -89,10 +91,22 @@ TEST_F(InteracoesTest, ADoubleClickIsOneClick) {
 }
 
 TEST_F(InteracoesTest, AMoveThatSaysTheLeftButtonIsDownWhenItIsUpStartsNoDrag) {
-  ws.botaoEsquerdoFisico = false;  // the move's state is stale
+  // The click that closed a menu landed on the label: the board never saw it.
   mural.MouseMove(kBotaoEsquerdo, 0, 300, 140);
-  mural.MouseMove(kBotaoEsquerdo, 0, 170, 72);
+  // Pressed here, but the system says the button is up now.
+  mural.MouseDown(kBotaoEsquerdo, 0, 170, 72);
+  ws.botaoEsquerdoFisico = false;
+  mural.MouseMove(kBotaoEsquerdo, 0, 171, 72);
+  // Pressed, and a move to the very point of the press: no movement.
+  ws.botaoEsquerdoFisico = true;
+  mural.MouseDown(kBotaoEsquerdo, 0, 300, 140);
+  mural.MouseMove(kBotaoEsquerdo, 0, 300, 140);
   EXPECT_EQ(Arrastos(), 0);
+  // A drag took the release: the moves after it are stale.
+  mural.MouseDown(kBotaoEsquerdo, 0, 8, 80);
+  EXPECT_EQ(Arrastos(), 1);
+  mural.MouseMove(kBotaoEsquerdo, 0, 300, 140);
+  EXPECT_EQ(Arrastos(), 1);
 }
 
 TEST_F(InteracoesTest, ACloseRequestHidesTheBoard) {

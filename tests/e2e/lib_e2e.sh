@@ -160,6 +160,27 @@ board_rect() { field rect "$(inspect)"; }
 
 board_shot() { import -window root -crop 350x160+"$1"+"$2" "$3"; }
 
+# Drags the board by its picture until its top-left corner stands at ($1,
+# $2). The window manager takes the move over only after the program has
+# handled the press, so the pointer goes on nudging until the board
+# follows it, and the button comes up only once the board is where it
+# belongs; a release before the move began would leave the board glued to
+# the pointer.
+drag_board_to() {
+  local left top _ i dx dy
+  read -r left top _ _ <<<"$(board_rect)"
+  xdotool mousemove $((left + 8)) $((top + 80)) mousedown 1
+  dx=$(( left < 500 ? 40 : -40 )) dy=$(( top < 300 ? 40 : -40 ))  # into the screen
+  for i in $(seq 50); do
+    xdotool mousemove $((left + 8 + dx + i % 2)) $((top + 80 + dy))
+    board_has "rect=$((left + dx + i % 2)) $((top + dy)) $((left + dx + i % 2 + 350)) $((top + dy + 160))" && break
+    sleep 0.1
+  done
+  xdotool mousemove $(($1 + 8)) $(($2 + 80))
+  wait_for 10 board_has "rect=$1 $2 $(($1 + 350)) $(($2 + 160))" || fail "the board did not follow the pointer to $1,$2: $(board_rect)"
+  xdotool mouseup 1
+}
+
 # Clicks at ($1, $2) into the program's X window $3, as a user does before
 # typing, and waits until that window has the keyboard. IceWM 3.3 answers a
 # click on a Wine window by focusing a window of its own at the current time

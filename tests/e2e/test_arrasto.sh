@@ -13,19 +13,9 @@ width=$(field screen "$report" | cut -d' ' -f1)
 home="$((width - 355)) 0 $((width - 5)) 160"
 [ "$(board_rect)" = "$home" ] || fail "the board is not at its first place: $(board_rect)"
 
-# Drags the board by its picture so that its top-left corner lands on ($1, $2).
-drag_to() {
-  local left top _
-  read -r left top _ _ <<<"$(board_rect)"
-  xdotool mousemove $((left + 8)) $((top + 80)) mousedown 1
-  xdotool mousemove $((left + 8 + ($1 - left) / 2)) $((top + 80 + ($2 - top) / 2))
-  xdotool mousemove $(($1 + 8)) $(($2 + 80)) mouseup 1
-  wait_for 10 board_has "rect=$1 $2 $(($1 + 350)) $(($2 + 160))" || fail "drag to $1,$2: $(board_rect)"
-}
-
 for corner in "1 0" "0 1" "0 0"; do
   read -r x y <<<"$corner"
-  drag_to "$x" "$y"
+  drag_board_to "$x" "$y"
   inspect --bandeja 1 >/dev/null  # a phrase; returns once the host has drawn it
   if [ "$corner" = "0 0" ]; then
     [ "$(board_rect)" = "$((width - 350)) 0 $width 160" ] ||

@@ -61,7 +61,7 @@ done
 # The user visits another window and comes back: Space still closes it.
 open_about
 click_into_about
-xmessage -geometry +20+20 "outra janela" &
+xmessage -geometry +20+20 "outra janela" 2>/dev/null &
 outra=$!
 wait_for 10 bash -c "xdotool search --onlyvisible --name '^xmessage\$'" || fail "no other window"
 xdotool mousemove 60 40 click 1
