@@ -2,15 +2,18 @@
 
 #include <objbase.h>
 
+#include "platform/win32/apartamento_com.h"
 #include "platform/win32/objetos_win32.h"
 
 namespace quillora {
 namespace {
 
-LRESULT ApartamentoCom() {
+// 1 when the program has entered a single-threaded apartment and the thread
+// is in one, 2 when the thread is multi-threaded, 0 otherwise.
+LRESULT Apartamento() {
   APTTYPE tipo{};
   APTTYPEQUALIFIER qualificador{};
-  if (FAILED(CoGetApartmentType(&tipo, &qualificador))) return 0;
+  if (!ApartamentoCom::Iniciado() || FAILED(CoGetApartmentType(&tipo, &qualificador))) return 0;
   return tipo == APTTYPE_STA || tipo == APTTYPE_MAINSTA ? 1 : 2;
 }
 
@@ -27,7 +30,7 @@ GanchosTeste::GanchosTeste() {
 std::optional<LRESULT> GanchosTeste::Responder(UINT mensagem) const {
   if (mensagem == 0) return std::nullopt;
   if (mensagem == objetosVivos_) return ObjetosVivos();
-  if (mensagem == apartamento_) return ApartamentoCom();
+  if (mensagem == apartamento_) return Apartamento();
   if (mensagem == ativacoes_) return ativacoesQuadro_;
   return std::nullopt;
 }

@@ -18,7 +18,7 @@ class GanchosTeste {
 
  private:
   UINT objetosVivos_ = 0;   // "Quillora.ObjetosVivos": GDI and USER objects alive
-  UINT apartamento_ = 0;    // "Quillora.ApartamentoCom": 1 STA, 2 MTA, 0 none
+  UINT apartamento_ = 0;    // "Quillora.ApartamentoCom": 1 STA entered, 2 MTA, 0 none
   UINT ativacoes_ = 0;      // "Quillora.AtivacoesQuadro": times the board was activated
   int ativacoesQuadro_ = 0;
 };
