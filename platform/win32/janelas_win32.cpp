@@ -38,7 +38,9 @@ int Shift(WPARAM wParam) {
 }
 
 UINT FormatoTexto(const TextoPintado& t) {
-  UINT f = DT_NOPREFIX;  // ampersands show as they are
+  // Ampersands show as they are. An italic last letter leans past the
+  // label's edge: cut there, "WebSite:" loses the top dot of its colon.
+  UINT f = DT_NOPREFIX | DT_NOCLIP;
   if (t.quebra) f |= DT_WORDBREAK;
   if (t.alinhamento == Alinhamento::Centro) f |= DT_CENTER;
   if (t.alinhamento == Alinhamento::Direita) f |= DT_RIGHT;
