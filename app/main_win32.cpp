@@ -2,13 +2,12 @@
 // program only answers window messages.
 #include <windows.h>
 
-#include <objbase.h>
-
 #include <string>
 
 #include "app/aplicacao.h"
 #include "app/recursos.h"
 #include "platform/instancia_unica.h"
+#include "platform/win32/apartamento_com.h"
 #include "platform/win32/janelas_win32.h"
 #include "platform/win32/runtime_win32.h"
 
@@ -41,8 +40,7 @@ std::string Recurso(HINSTANCE instancia, int id) {
 int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
   const bool outraCopia = quillora::OutraCopiaRodando(TomarMutex());
 
-  // The shell's handlers for the documents we open need an apartment.
-  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  const quillora::ApartamentoCom apartamento;
   quillora::Win32Runtime rt(outraCopia);
   quillora::Win32Janelas ws(
       instancia, LoadCursorW(instancia, MAKEINTRESOURCEW(IDC_MAO)),
