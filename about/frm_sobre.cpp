@@ -1,9 +1,8 @@
 #include "about/frm_sobre.h"
 
-#include <cmath>
-
-#include "app/enderecos.h"
-#include "app/textos.h"
+#include "about/fabricante.h"
+#include "platform/abrir_documento.h"
+#include "platform/produto.h"
 
 namespace quillora {
 namespace {
@@ -14,7 +13,13 @@ constexpr float kAlturaCliente = 2580;
 constexpr Cor kCinza = Rgb(192, 192, 192);
 constexpr Cor kMarinho = Rgb(0, 0, 128);
 constexpr Cor kAzulLink = Rgb(0, 0, 192);
-constexpr int kCorTextoBotao = 18;  // COLOR_BTNTEXT
+
+constexpr char kTitulo[] = "Sobre o " QUILLORA_NOME " " QUILLORA_VERSAO_CURTA;
+constexpr char kCortesia[] = "Esse programa \xE9 uma cortesia da";
+constexpr char kBrenvic[] = "Brenvic Inform\xE1tica";
+constexpr char kRotuloSite[] = "WebSite:";
+constexpr char kRotuloEmail[] = "E-mail:";
+constexpr char kOkay[] = "&Okay";
 
 const Fonte kArialNegritoItalico{"Arial", 9.75, true, true, false};
 const Fonte kArialItalico{"Arial", 9.75, false, true, false};
@@ -22,116 +27,95 @@ const Fonte kArialItalicoSublinhado{"Arial", 9.75, false, true, true};
 const Fonte kComic{"Comic Sans MS", 15.75, true, false, false};
 const Fonte kSansSerif{"MS Sans Serif", 8.25, true, false, false};
 
-// The caption labels take the system button-text colour when drawn.
-constexpr Cor kCorDoSistema = 0xFF000000;
-
-const RotuloSobre kRotulos[] = {
-    {textos::kCortesia, 450, 120, 3135, 255, kArialNegritoItalico, kCorDoSistema,
-     Alinhamento::Centro},
-    {textos::kBrenvic, 90, 525, 3855, 495, kComic, kMarinho, Alinhamento::Centro},
-    {textos::kRotuloSite, 120, 1215, 975, 255, kArialItalico, kCorDoSistema,
-     Alinhamento::Direita},
-    {textos::kSiteFabricante, 1320, 1215, 2535, 255, kArialItalicoSublinhado, kAzulLink,
-     Alinhamento::Esquerda},
-    {textos::kRotuloEmail, 120, 1665, 975, 255, kArialItalico, kCorDoSistema,
-     Alinhamento::Direita},
-    {textos::kEmailFabricante, 1320, 1665, 2655, 255, kArialItalico, kAzulLink,
-     Alinhamento::Esquerda},
-};
+void Configurar(Rotulo& r, const char* texto, float left, float top, float width, float height,
+                const Fonte& fonte, Cor cor, Alinhamento alinhamento) {
+  r.Caption = texto;
+  r.Left = left, r.Top = top, r.Width = width, r.Height = height;
+  r.Font = fonte;
+  r.ForeColor = cor;
+  r.Alignment = alinhamento;
+}
 
 }  // namespace
 
-const RotuloSobre& FrmSobre::endereco() { return kRotulos[3]; }
-const RotuloSobre& FrmSobre::email() { return kRotulos[5]; }
-
-int FrmSobre::Px(float twips) const {
-  return static_cast<int>(std::lround(twips / ws_.TwipsPorPixelX()));
-}
-int FrmSobre::Py(float twips) const {
-  return static_cast<int>(std::lround(twips / ws_.TwipsPorPixelY()));
+FrmSobre::FrmSobre(Tela& tela, Janelas& janelas, Texto& texto, Shell& shell)
+    : Formulario(janelas),
+      tela_(tela),
+      janelas_(janelas),
+      shell_(shell),
+      escala_(tela),
+      Label1(texto, escala_),
+      Label2(texto, escala_),
+      Label6{Rotulo(texto, escala_), Rotulo(texto, escala_)},
+      endereco(texto, escala_),
+      email(texto, escala_),
+      modal_(janelas) {
+  const Cor textoBotao = tela.CorSistema(CorDoSistema::TextoBotao);
+  using enum Alinhamento;
+  Configurar(Label1, kCortesia, 450, 120, 3135, 255, kArialNegritoItalico, textoBotao, Centro);
+  Configurar(Label2, kBrenvic, 90, 525, 3855, 495, kComic, kMarinho, Centro);
+  Configurar(Label6[0], kRotuloSite, 120, 1215, 975, 255, kArialItalico, textoBotao, Direita);
+  Configurar(endereco, kSiteFabricante, 1320, 1215, 2535, 255, kArialItalicoSublinhado, kAzulLink,
+             Esquerda);
+  Configurar(Label6[1], kRotuloEmail, 120, 1665, 975, 255, kArialItalico, textoBotao, Direita);
+  Configurar(email, kEmailFabricante, 1320, 1665, 2655, 255, kArialItalico, kAzulLink, Esquerda);
 }
 
 void FrmSobre::Mostrar() {
-  if (janela_ != 0) {
-    ws_.TrazerParaFrente(janela_);
+  if (janela_) {
+    janelas_.TrazerParaFrente(janela_);
     return;
   }
-  janela_ = ws_.CriarJanelaDialogo(*this, textos::kTituloSobre, Px(kLarguraCliente),
-                                   Py(kAlturaCliente), kCinza);
-  command1_ = ws_.CriarBotao(janela_, kIdOkay, textos::kOkay, Px(1200), Py(2160), Px(1575),
-                             Py(375), kSansSerif);
-  ws_.CentralizarNaTela(janela_);
-  ws_.ExecutarModal(janela_);
-  janela_ = 0;
-  command1_ = 0;
-  pressionado_ = nullptr;
+  janela_ = janelas_.CriarJanela(*this, TipoJanela::Dialogo, kTitulo,
+                                 {0, 0, escala_.Px(kLarguraCliente), escala_.Py(kAlturaCliente)});
+  command1_ = janelas_.CriarBotao(janela_, kIdOkay, kOkay,
+                                  escala_.EmPixels(1200, 2160, 1575, 375), kSansSerif);
+  Centralizar();
+  modal_.Executar(janela_, command1_);
+  janela_ = {};
+  command1_ = {};
 }
 
-void FrmSobre::Command1_Click() { Fechar(); }
+// At the centre of the screen, frame and all.
+void FrmSobre::Centralizar() {
+  Retangulo r = janelas_.RetanguloJanela(janela_);
+  r.x = (tela_.LarguraPixels() - r.w) / 2;
+  r.y = (tela_.AlturaPixels() - r.h) / 2;
+  janelas_.MoverJanela(janela_, r);
+}
 
-void FrmSobre::Fechar() {
-  if (janela_ != 0) ws_.FecharModal(janela_);
+void FrmSobre::Command1_Click() {
+  if (janela_) modal_.Fechar(janela_);
 }
 
 void FrmSobre::Comando(int id) {
   if (id == kIdOkay) Command1_Click();
 }
 
-void FrmSobre::endereco_Click() {
-  ws_.AbrirNoShell(janela_, textos::kSiteFabricante, textos::kPastaShell, -1);
-}
+void FrmSobre::endereco_Click() { AbrirDocumento(shell_, janela_, kSiteFabricante); }
 
-void FrmSobre::email_Click() {
-  ws_.AbrirNoShell(janela_, EnderecoEmailFabricante(), textos::kPastaShell, -1);
-}
+void FrmSobre::email_Click() { AbrirDocumento(shell_, janela_, EnderecoEmailFabricante()); }
 
 Cena FrmSobre::Desenho() {
   Cena cena;
-  cena.temCorFundo = true;
   cena.corFundo = kCinza;
-  for (const RotuloSobre& r : kRotulos) {
-    TextoPintado t;
-    t.texto = r.texto;
-    t.x = Px(r.left);
-    t.y = Py(r.top);
-    t.largura = Px(r.width);
-    t.altura = Py(r.height);
-    t.fonte = r.fonte;
-    t.cor = r.cor == kCorDoSistema ? ws_.CorSistema(kCorTextoBotao) : r.cor;
-    t.alinhamento = r.alinhamento;
-    cena.textos.push_back(t);
-  }
+  cena.rotulos = {&Label1, &Label2, &Label6[0], &endereco, &Label6[1], &email};
   return cena;
 }
 
-bool FrmSobre::Dentro(const RotuloSobre& r, int x, int y) const {
-  return x >= Px(r.left) && x < Px(r.left + r.width) && y >= Py(r.top) &&
-         y < Py(r.top + r.height);
+Controle FrmSobre::ControleEm(int x, int y) const {
+  if (endereco.EmPixels().Contem(x, y)) return kEndereco;
+  if (email.EmPixels().Contem(x, y)) return kEmail;
+  return kFundo;
 }
 
-bool FrmSobre::CursorMao(int x, int y) {
-  return Dentro(endereco(), x, y) || Dentro(email(), x, y);
+Ponteiro FrmSobre::MousePointer(Controle c) const {
+  return c == kFundo ? Ponteiro::Padrao : Ponteiro::Mao;
 }
 
-void FrmSobre::MouseDown(int botao, int /*shift*/, int x, int y) {
-  pressionado_ = nullptr;
-  if (botao != kBotaoEsquerdo) return;
-  if (Dentro(endereco(), x, y)) pressionado_ = &endereco();
-  if (Dentro(email(), x, y)) pressionado_ = &email();
-}
-
-// The second press of a double click is no press: a double click on a
-// link opens it once.
-void FrmSobre::DuploClique(int /*botao*/, int /*shift*/, int /*x*/, int /*y*/) {
-  pressionado_ = nullptr;
-}
-
-void FrmSobre::MouseUp(int botao, int /*shift*/, int x, int y) {
-  const RotuloSobre* antes = pressionado_;
-  pressionado_ = nullptr;
-  if (botao != kBotaoEsquerdo || antes == nullptr || !Dentro(*antes, x, y)) return;
-  if (antes == &endereco()) endereco_Click();
-  if (antes == &email()) email_Click();
+void FrmSobre::Click(Controle c) {
+  if (c == kEndereco) endereco_Click();
+  if (c == kEmail) email_Click();
 }
 
 }  // namespace quillora

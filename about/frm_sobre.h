@@ -1,55 +1,61 @@
 #pragma once
 // The About dialog: the product, the maker and two links. Built afresh on
 // every opening, shown modally, centred on the screen.
-#include "platform/janelas.h"
+#include <array>
+
+#include "platform/escala.h"
+#include "platform/formulario.h"
+#include "platform/modal.h"
+#include "platform/rotulo.h"
+#include "platform/shell.h"
+#include "platform/tela.h"
 
 namespace quillora {
 
-struct RotuloSobre {
-  const char* texto;
-  float left, top, width, height;  // twips
-  Fonte fonte;
-  Cor cor;
-  Alinhamento alinhamento;
-};
+class FrmSobre : public Formulario {
+  // First: the labels are built on these.
+  Tela& tela_;
+  Janelas& janelas_;
+  Shell& shell_;
+  Escala escala_;
 
-class FrmSobre : public ManipuladorJanela {
  public:
-  explicit FrmSobre(SistemaJanelas& ws) : ws_(ws) {}
+  FrmSobre(Tela& tela, Janelas& janelas, Texto& texto, Shell& shell);
 
   // Shows the dialog modally; returns when it has closed. While it is
   // open, a second request brings it to the front and does nothing else.
   void Mostrar();
-  bool Aberto() const { return janela_ != 0; }
+  bool Aberto() const { return static_cast<bool>(janela_); }
   Hwnd hWnd() const { return janela_; }
 
   void Command1_Click();
   void endereco_Click();
   void email_Click();
 
-  // The fixed design, in twips.
-  static const RotuloSobre& endereco();
-  static const RotuloSobre& email();
+  Rotulo Label1, Label2;
+  std::array<Rotulo, 2> Label6;
+  Rotulo endereco, email;
 
+  enum : Controle { kFundo = 0, kEndereco, kEmail };
+  // The links are the only controls that react to the mouse.
+  Controle ControleEm(int x, int y) const override;
   Cena Desenho() override;
-  bool CursorMao(int x, int y) override;
-  void MouseDown(int botao, int shift, int x, int y) override;
-  void MouseUp(int botao, int shift, int x, int y) override;
-  void DuploClique(int botao, int shift, int x, int y) override;
+
+ protected:
+  void Click(Controle c) override;
+  Ponteiro MousePointer(Controle c) const override;
   void Comando(int id) override;
-  void Fechar() override;
+  // The close box and the system's close command close it as Okay does.
+  void QueryUnload() override { Command1_Click(); }
   // Okay has the focus whenever the dialog is active.
-  Hwnd ControleComFoco() override { return command1_; }
+  Hwnd ControleComFoco() const override { return command1_; }
 
  private:
-  int Px(float twips) const;
-  int Py(float twips) const;
-  bool Dentro(const RotuloSobre& r, int x, int y) const;
+  void Centralizar();
 
-  SistemaJanelas& ws_;
-  Hwnd janela_ = 0;
-  Hwnd command1_ = 0;
-  const RotuloSobre* pressionado_ = nullptr;
+  DialogoModal modal_;
+  Hwnd janela_;
+  Hwnd command1_;
 };
 
 }  // namespace quillora

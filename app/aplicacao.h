@@ -7,24 +7,27 @@
 #include "about/frm_sobre.h"
 #include "app/frm_principal.h"
 #include "board/frm_mural.h"
-#include "phrases/sorteio.h"
-#include "platform/janelas.h"
 #include "platform/runtime.h"
 
 namespace quillora {
 
+// The window system's services, each form taking the ones it uses.
+struct Plataforma {
+  Tela& tela;
+  Janelas& janelas;
+  Regioes& regioes;
+  Texto& texto;
+  Shell& shell;
+};
+
 class Aplicacao {
  public:
-  Aplicacao(Runtime& rt, SistemaJanelas& ws, std::string gifQuadro);
+  Aplicacao(Runtime& rt, Plataforma plataforma, std::string gifQuadro);
 
   // Creates the board (the start-up form) and runs its load step, which
   // loads the host form first.
   void Iniciar();
-  void MostrarFrase();
-  bool CicloEmCurso() const { return cicloEmCurso_; }
 
-  Runtime& rt() { return rt_; }
-  SistemaJanelas& ws() { return ws_; }
   FrmMural& frmMural() { return *mural_; }
   FrmPrincipal& frmPrincipal() { return *principal_; }
   FrmSobre& frmSobre();
@@ -35,13 +38,11 @@ class Aplicacao {
   void CarregarPrincipal();
 
   Runtime& rt_;
-  SistemaJanelas& ws_;
+  Plataforma p_;
   std::string gif_;
   std::unique_ptr<FrmMural> mural_;
   std::unique_ptr<FrmPrincipal> principal_;
   std::unique_ptr<FrmSobre> sobre_;
-  EstadoSorteio estado_;
-  bool cicloEmCurso_ = false;
 };
 
 }  // namespace quillora

@@ -3,15 +3,25 @@
 #include <cmath>
 
 #include "app/aplicacao.h"
-#include "app/enderecos.h"
-#include "app/sempre_visivel.h"
-#include "app/textos.h"
+#include "app/sugestao.h"
+#include "board/sempre_visivel.h"
+#include "phrases/mostrar_frase.h"
+#include "phrases/textos.h"
+#include "platform/abrir_documento.h"
+#include "platform/escala.h"
 
 namespace quillora {
 namespace {
 
 constexpr int kWmLButtonUp = 514;
 constexpr int kWmRButtonUp = 517;
+
+constexpr char kTitulo[] = "Form1";
+constexpr char kDicaBandeja[] = "Quillora";
+constexpr char kMenuVisivel[] = "Manter Quadro Sempre v\xEDsivel";
+constexpr char kMenuEnviar[] = "Enviar &Frase ou Prov\xE9rbio";
+constexpr char kMenuSobre[] = "&Sobre a Brenvic";
+constexpr char kMenuSair[] = "&Encerrar Quillora";
 
 }  // namespace
 
@@ -22,77 +32,89 @@ int MensagemDoMouse(float x, float twipsPorPixel) {
   return static_cast<int>(std::trunc(numerador / divisor));
 }
 
-FrmPrincipal::FrmPrincipal(Aplicacao& app) : app_(app) {
-  janela_ = app_.ws().CriarJanelaOculta(*this, textos::kTituloPrincipal);
-  // The shell forgets our icon when the taskbar is re-created; it says so
-  // with this message, whose number differs from run to run.
-  taskbarCreated_ = app_.ws().RegistrarMensagem("TaskbarCreated");
-}
+FrmPrincipal::FrmPrincipal(Runtime& rt, Tela& tela, Janelas& janelas, Shell& shell,
+                           Aplicacao& app)
+    : Formulario(janelas),
+      rt_(rt),
+      tela_(tela),
+      janelas_(janelas),
+      shell_(shell),
+      app_(app),
+      janela_(janelas.CriarJanela(*this, TipoJanela::Oculta, kTitulo, {})),
+      // The shell forgets our icon when the taskbar is re-created; it says so
+      // with this message, whose number differs from run to run.
+      taskbarCreated_(janelas.RegistrarMensagem("TaskbarCreated")),
+      icone_(shell) {}
 
 void FrmPrincipal::Form_Load() {
-  if (app_.rt().PrevInstance()) app_.rt().End();
-  bandeja_.AdicionarIconeBandeja(app_.ws(), textos::kDicaBandeja, janela_,
-                                 app_.ws().IconeAplicacao());
-  iconeAdicionado_ = true;
-  app_.MostrarFrase();
+  if (rt_.PrevInstance()) rt_.End();
+  icone_.AdicionarIconeBandeja(kDicaBandeja, janela_, shell_.IconeAplicacao());
+  MostrarFrase();
   visivelChecked = false;
 }
 
 void FrmPrincipal::Form_Unload() {
-  bandeja_.RemoverIconeBandeja(app_.ws(), janela_);
-  iconeAdicionado_ = false;
-  app_.rt().End();
+  icone_.RemoverIconeBandeja();
+  rt_.End();
 }
 
-void FrmPrincipal::RemoverIconeSeAdicionado() {
-  if (iconeAdicionado_) bandeja_.RemoverIconeBandeja(app_.ws(), janela_);
-  iconeAdicionado_ = false;
+void FrmPrincipal::MostrarFrase() {
+  cicloEmCurso_ = true;
+  CicloFrase ciclo{rt_, tela_, janelas_, estado_, app_.frmMural(), app_.gManterVisivel};
+  const Sorteio resultado = quillora::MostrarFrase(ciclo);
+  if (resultado != Sorteio::Ok) EncerrarPorFalha(resultado);
+  cicloEmCurso_ = false;
 }
 
-void FrmPrincipal::MouseMove(int botoes, int shift, int x, int y) {
-  SistemaJanelas& ws = app_.ws();
-  Form_MouseMove(botoes, shift, static_cast<float>(x * ws.TwipsPorPixelX()),
-                 static_cast<float>(y * ws.TwipsPorPixelY()));
+void FrmPrincipal::EncerrarPorFalha(Sorteio falha) {
+  rt_.MsgBox(MensagemDeFalha(falha), kMsgBoxCritical, textos::kTituloMensagem);
+  Form_Unload();
 }
 
-// While a cycle runs, its failure message is up (it runs a message loop of
-// its own): tray clicks then start nothing until the program ends.
+// The forms report mouse positions in the form's scale: twips, at the
+// factor read afresh on every call.
+void FrmPrincipal::MouseMove(Controle /*c*/, int botoes, int shift, int x, int y) {
+  const Escala escala(tela_);
+  Form_MouseMove(botoes, shift, escala.TwipsX(x), escala.TwipsY(y));
+}
+
+// While a cycle runs its failure message may be up, answering messages in
+// a loop of its own: tray clicks then start nothing until the program ends.
 void FrmPrincipal::Form_MouseMove(int /*botao*/, int /*shift*/, float x, float /*y*/) {
-  if (app_.CicloEmCurso()) return;
-  const int mensagem = MensagemDoMouse(x, static_cast<float>(app_.ws().TwipsPorPixelX()));
-  if (mensagem == kWmLButtonUp) app_.MostrarFrase();
+  if (cicloEmCurso_) return;
+  const Escala escala(tela_);
+  const int mensagem = MensagemDoMouse(x, static_cast<float>(escala.TwipsPorPixelX()));
+  if (mensagem == kWmLButtonUp) MostrarFrase();
   if (mensagem == kWmRButtonUp) MostrarMenu();
 }
 
 void FrmPrincipal::MensagemRegistrada(unsigned mensagem) {
-  if (mensagem != taskbarCreated_ || !iconeAdicionado_) return;
-  bandeja_.AdicionarIconeBandeja(app_.ws(), textos::kDicaBandeja, janela_,
-                                 app_.ws().IconeAplicacao());
+  if (mensagem == taskbarCreated_) icone_.TaskbarCreated();
 }
 
 void FrmPrincipal::MostrarMenu() {
-  const std::vector<ItemMenu> itens = {{textos::kMenuVisivel, visivelChecked},
-                                       {textos::kMenuEnviar, false},
-                                       {textos::kMenuSobre, false},
-                                       {textos::kMenuSair, false}};
-  switch (app_.ws().MostrarMenu(janela_, itens)) {
+  const std::vector<ItemMenu> itens = {{kMenuVisivel, visivelChecked},
+                                       {kMenuEnviar, false},
+                                       {kMenuSobre, false},
+                                       {kMenuSair, false}};
+  const std::optional<int> escolha = shell_.MostrarMenu(janela_, itens);
+  if (!escolha) return;  // dismissed
+  switch (*escolha) {
     case 0: visivel_Click(); break;
     case 1: enviar_Click(); break;
     case 2: sobre_Click(); break;
     case 3: sair_Click(); break;
-    default: break;  // dismissed
+    default: break;
   }
 }
 
 void FrmPrincipal::visivel_Click() {
   app_.gManterVisivel = app_.gManterVisivel == kFalso ? kVerdadeiro : kFalso;
   visivelChecked = app_.gManterVisivel != kFalso;
-  SempreVisivel(app_.ws(), app_.frmMural().hWnd(), app_.gManterVisivel);
+  SempreVisivel(janelas_, app_.frmMural().hWnd(), app_.gManterVisivel);
 }
 
-void FrmPrincipal::enviar_Click() {
-  app_.ws().AbrirNoShell(janela_, EnderecoSugestao(), textos::kPastaShell, -1);
-}
+void FrmPrincipal::enviar_Click() { AbrirDocumento(shell_, janela_, EnderecoSugestao()); }
 
 void FrmPrincipal::sobre_Click() { app_.frmSobre().Mostrar(); }
 

@@ -1,23 +1,30 @@
 #pragma once
-// The hidden host form: owner of the tray icon and its menu. It is never
-// shown; tray notifications reach it as mouse moves.
+// The hidden host form: owner of the tray icon and its menu, and of the
+// show-phrase cycle. It is never shown; tray notifications reach it as
+// mouse moves.
 #include <cstdint>
 
-#include "app/bandeja.h"
-#include "platform/janelas.h"
+#include "app/icone_bandeja.h"
+#include "phrases/sorteio.h"
+#include "platform/formulario.h"
+#include "platform/runtime.h"
+#include "platform/shell.h"
+#include "platform/tela.h"
 
 namespace quillora {
 
 class Aplicacao;
 
-class FrmPrincipal : public ManipuladorJanela {
+class FrmPrincipal : public Formulario {
  public:
-  explicit FrmPrincipal(Aplicacao& app);
+  FrmPrincipal(Runtime& rt, Tela& tela, Janelas& janelas, Shell& shell, Aplicacao& app);
 
   void Form_Load();
+  // Removes the tray icon and ends the program.
   void Form_Unload();
   // The tray callback: X carries the mouse message, in twips.
   void Form_MouseMove(int botao, int shift, float x, float y);
+  void MostrarFrase();
 
   void visivel_Click();
   void enviar_Click();
@@ -26,25 +33,30 @@ class FrmPrincipal : public ManipuladorJanela {
 
   Hwnd hWnd() const { return janela_; }
   bool visivelChecked = true;  // checked at design time
-  const RegistroBandeja& Bandeja() const { return bandeja_; }
-  // Removes the tray icon if it was added (on the way out after a failure).
-  void RemoverIconeSeAdicionado();
+  const IconeBandeja& Bandeja() const { return icone_; }
 
-  void MouseMove(int botoes, int shift, int x, int y) override;
+ protected:
+  void MouseMove(Controle c, int botoes, int shift, int x, int y) override;
   void MensagemRegistrada(unsigned mensagem) override;
-  // Asked to close from outside (taskkill, an installer, the Restart
-  // Manager) or the session ends: the same way out as the quit command.
-  void Fechar() override { Form_Unload(); }
+  // A close request from outside (taskkill, an installer, the Restart
+  // Manager) and the session's end leave the way the quit command does.
+  void QueryUnload() override { Form_Unload(); }
   void FimDeSessao() override { Form_Unload(); }
 
  private:
   void MostrarMenu();
+  void EncerrarPorFalha(Sorteio falha);
 
+  Runtime& rt_;
+  Tela& tela_;
+  Janelas& janelas_;
+  Shell& shell_;
   Aplicacao& app_;
-  Hwnd janela_ = 0;
+  Hwnd janela_;
   unsigned taskbarCreated_ = 0;
-  bool iconeAdicionado_ = false;
-  RegistroBandeja bandeja_;
+  IconeBandeja icone_;
+  EstadoSorteio estado_;  // what the cycle keeps between calls
+  bool cicloEmCurso_ = false;
 };
 
 // The mouse message number that the tray callback's X encodes: both

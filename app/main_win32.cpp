@@ -9,9 +9,22 @@
 #include "platform/instancia_unica.h"
 #include "platform/win32/apartamento_com.h"
 #include "platform/win32/janelas_win32.h"
+#include "platform/win32/regioes_win32.h"
 #include "platform/win32/runtime_win32.h"
+#include "platform/win32/shell_win32.h"
+#include "platform/win32/tela_win32.h"
+#include "platform/win32/texto_win32.h"
 
 namespace {
+
+std::string Recurso(HINSTANCE instancia, int id) {
+  HRSRC r = FindResourceW(instancia, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  if (r == nullptr) return {};
+  HGLOBAL dados = LoadResource(instancia, r);
+  const void* bytes = dados ? LockResource(dados) : nullptr;
+  if (bytes == nullptr) return {};
+  return std::string(static_cast<const char*>(bytes), SizeofResource(instancia, r));
+}
 
 // Taken before any window exists, so that of two copies started at the same
 // moment exactly one goes on. The handle lives as long as the process.
@@ -26,30 +39,28 @@ quillora::ResultadoMutex TomarMutex() {
                                       : quillora::ResultadoMutex::Criado;
 }
 
-std::string Recurso(HINSTANCE instancia, int id) {
-  HRSRC r = FindResourceW(instancia, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
-  if (r == nullptr) return {};
-  HGLOBAL dados = LoadResource(instancia, r);
-  const void* bytes = dados ? LockResource(dados) : nullptr;
-  if (bytes == nullptr) return {};
-  return std::string(static_cast<const char*>(bytes), SizeofResource(instancia, r));
+HICON Icone(HINSTANCE instancia, int id, int lado) {
+  return static_cast<HICON>(
+      LoadImageW(instancia, MAKEINTRESOURCEW(id), IMAGE_ICON, lado, lado, LR_SHARED));
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
   const bool outraCopia = quillora::OutraCopiaRodando(TomarMutex());
-
   const quillora::ApartamentoCom apartamento;
   quillora::Win32Runtime rt(outraCopia);
-  quillora::Win32Janelas ws(
-      instancia, LoadCursorW(instancia, MAKEINTRESOURCEW(IDC_MAO)),
-      LoadIconW(instancia, MAKEINTRESOURCEW(IDI_QUILLORA)),
-      LoadIconW(instancia, MAKEINTRESOURCEW(IDI_SOBRE)),
-      static_cast<HICON>(LoadImageW(instancia, MAKEINTRESOURCEW(IDI_SOBRE), IMAGE_ICON,
-                                    GetSystemMetrics(SM_CXSMICON),
-                                    GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
-  quillora::Aplicacao app(rt, ws, Recurso(instancia, IDR_MURAL));
+  quillora::Win32Tela tela;
+  quillora::Win32Texto texto;
+  quillora::Win32Regioes regioes;
+  const HICON iconeAplicacao = LoadIconW(instancia, MAKEINTRESOURCEW(IDI_QUILLORA));
+  quillora::Win32Shell shell(iconeAplicacao);
+  quillora::Win32Janelas janelas(
+      instancia, texto, LoadCursorW(instancia, MAKEINTRESOURCEW(IDC_MAO)),
+      {iconeAplicacao, LoadIconW(instancia, MAKEINTRESOURCEW(IDI_SOBRE)),
+       Icone(instancia, IDI_SOBRE, GetSystemMetrics(SM_CXSMICON))});
+  quillora::Aplicacao app(rt, {tela, janelas, regioes, texto, shell},
+                          Recurso(instancia, IDR_MURAL));
   app.Iniciar();
   MSG msg{};
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

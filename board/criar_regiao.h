@@ -1,5 +1,6 @@
 #pragma once
-#include "board/frm_mural.h"
+#include "board/caixa_imagem.h"
+#include "platform/regioes.h"
 
 namespace quillora {
 
@@ -7,6 +8,6 @@ namespace quillora {
 // differs from that of pixel (0, 0): one rectangle per run of such pixels in
 // a row, merged as it is found. A null handle when there is none. The box
 // must be in pixel scale.
-Hrgn CriarRegiao(SistemaJanelas& ws, const CaixaImagem& caixa);
+Hrgn CriarRegiao(Regioes& regioes, const CaixaImagem& caixa);
 
 }  // namespace quillora

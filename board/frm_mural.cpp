@@ -1,10 +1,8 @@
 #include "board/frm_mural.h"
 
-#include <cmath>
-
-#include "app/enderecos.h"
-#include "app/textos.h"
 #include "board/criar_regiao.h"
+#include "board/endereco_frase.h"
+#include "platform/abrir_documento.h"
 
 namespace quillora {
 namespace {
@@ -12,13 +10,23 @@ namespace {
 constexpr Cor kMarinho = Rgb(0, 0, 128);
 constexpr float kLarguraProjeto = 5325;
 constexpr float kAlturaProjeto = 2460;
+constexpr char kDicaEmail[] = " Enviar Quillora por email.";
+constexpr char kDicaFechar[] = " Fechar esse janela.";
 
 }  // namespace
 
-FrmMural::FrmMural(SistemaJanelas& ws, std::string gifQuadro)
-    : ws_(ws), gif_(std::move(gifQuadro)) {
-  imgEmail = {420, 2040, 375, 195, textos::kDicaEmail};
-  imgFechar = {4900, 150, 135, 195, textos::kDicaFechar};
+FrmMural::FrmMural(Tela& tela, Janelas& janelas, Regioes& regioes, Texto& texto, Shell& shell,
+                   std::string gifQuadro)
+    : Formulario(janelas),
+      janelas_(janelas),
+      regioes_(regioes),
+      shell_(shell),
+      escala_(tela),
+      lblFrase(texto, escala_),
+      lblAutor(texto, escala_),
+      gif_(std::move(gifQuadro)) {
+  imgEmail = {420, 2040, 375, 195, kDicaEmail};
+  imgFechar = {4900, 150, 135, 195, kDicaFechar};
   lblAutor.Caption = "Label1";
   lblAutor.Left = 840, lblAutor.Top = 2025, lblAutor.Width = 3975, lblAutor.Height = 195;
   lblAutor.Font = {"Arial", 9, true, true, false};
@@ -31,209 +39,114 @@ FrmMural::FrmMural(SistemaJanelas& ws, std::string gifQuadro)
   lblFrase.Alignment = Alinhamento::Centro;
   lblFrase.AutoSize = true;
   lblFrase.WordWrap = true;
-  picFundo.BackColor = ws_.CorSistema(kCorFaceBotao);
-  janela_ = ws_.CriarJanelaQuadro(*this, 0, 0, Px(kLarguraProjeto), Py(kAlturaProjeto));
+  picFundo.BackColor = tela.CorSistema(CorDoSistema::FaceBotao);
+  janela_ = janelas_.CriarJanela(*this, TipoJanela::Quadro, "",
+                                 {0, 0, escala_.Px(kLarguraProjeto), escala_.Py(kAlturaProjeto)});
   int id = 1;
   for (const AreaImagem* a : {&imgEmail, &imgFechar}) {
-    ws_.DefinirDica(janela_, id++, Px(a->Left), Py(a->Top), Px(a->Left + a->Width) - Px(a->Left),
-                    Py(a->Top + a->Height) - Py(a->Top), a->ToolTipText);
+    janelas_.DefinirDica(janela_, id++, EmPixels(*a), a->ToolTipText);
   }
 }
 
 void FrmMural::Form_Load(const std::function<void()>& carregarPrincipal) {
   carregarPrincipal();
   picFundo.ScaleMode = 3;
-  AjustarCaixaImagem();
+  picFundo.Ajustar(escala_);
   picFundo.AutoRedraw = true;
-  Imagem imagem;
-  if (ComporGif(gif_, picFundo.BackColor, imagem)) {
-    picFundo.hDC = ws_.CriarImagemPersistente(imagem);
-    picFundo.larguraImagem = imagem.largura;
-    picFundo.alturaImagem = imagem.altura;
+  if (const auto imagem = ComporGif(gif_, picFundo.BackColor)) {
+    picFundo.hDC = regioes_.CriarImagemPersistente(*imagem);
+    picFundo.larguraImagem = imagem->largura;
+    picFundo.alturaImagem = imagem->altura;
   }
   picFundo.AutoSize = true;
-  AjustarCaixaImagem();
+  picFundo.Ajustar(escala_);
   picFundo.BorderStyle = 0;
-  AjustarCaixaImagem();
+  picFundo.Ajustar(escala_);
   BorderStyle = 0;
   SetWidth(picFundo.Width);
   SetHeight(picFundo.Height);
-  const Hrgn regiao = CriarRegiao(ws_, picFundo);
-  ws_.SetWindowRgn(janela_, regiao, true);
+  const Hrgn regiao = CriarRegiao(regioes_, picFundo);
+  regioes_.SetWindowRgn(janela_, regiao, true);
   picFundo.ScaleMode = 1;
-  AjustarCaixaImagem();
+  picFundo.Ajustar(escala_);
 }
 
-// An auto-sized box takes its picture's size plus its border (2 pixels on
-// each side when it has one); the inner size is read in the current scale.
-void FrmMural::AjustarCaixaImagem() {
-  const int tppX = ws_.TwipsPorPixelX();
-  const int tppY = ws_.TwipsPorPixelY();
-  const int borda = picFundo.BorderStyle == 0 ? 0 : 2;
-  if (picFundo.AutoSize && picFundo.larguraImagem > 0) {
-    picFundo.Width = static_cast<float>((picFundo.larguraImagem + 2 * borda) * tppX);
-    picFundo.Height = static_cast<float>((picFundo.alturaImagem + 2 * borda) * tppY);
-  }
-  const float internoX = picFundo.Width / tppX - 2 * borda;
-  const float internoY = picFundo.Height / tppY - 2 * borda;
-  const bool pixels = picFundo.ScaleMode == 3;
-  picFundo.ScaleWidth = pixels ? internoX : internoX * tppX;
-  picFundo.ScaleHeight = pixels ? internoY : internoY * tppY;
-}
-
-int FrmMural::Px(float twips) const {
-  return static_cast<int>(std::lround(twips / ws_.TwipsPorPixelX()));
-}
-int FrmMural::Py(float twips) const {
-  return static_cast<int>(std::lround(twips / ws_.TwipsPorPixelY()));
-}
-
-// The window's real place and size, read afresh: the user may have dragged it.
-float FrmMural::Left() const {
-  return static_cast<float>(ws_.RetanguloJanela(janela_).x * ws_.TwipsPorPixelX());
-}
-float FrmMural::Top() const {
-  return static_cast<float>(ws_.RetanguloJanela(janela_).y * ws_.TwipsPorPixelY());
-}
-float FrmMural::Width() const {
-  return static_cast<float>(ws_.RetanguloJanela(janela_).w * ws_.TwipsPorPixelX());
-}
-float FrmMural::Height() const {
-  return static_cast<float>(ws_.RetanguloJanela(janela_).h * ws_.TwipsPorPixelY());
-}
+float FrmMural::Left() const { return escala_.TwipsX(janelas_.RetanguloJanela(janela_).x); }
+float FrmMural::Top() const { return escala_.TwipsY(janelas_.RetanguloJanela(janela_).y); }
+float FrmMural::Width() const { return escala_.TwipsX(janelas_.RetanguloJanela(janela_).w); }
+float FrmMural::Height() const { return escala_.TwipsY(janelas_.RetanguloJanela(janela_).h); }
 
 void FrmMural::SetLeft(float twips) {
-  SistemaJanelas::Retangulo r = ws_.RetanguloJanela(janela_);
-  r.x = Px(twips);
-  AplicarGeometria(r);
-}
-void FrmMural::SetTop(float twips) {
-  SistemaJanelas::Retangulo r = ws_.RetanguloJanela(janela_);
-  r.y = Py(twips);
-  AplicarGeometria(r);
-}
-void FrmMural::SetWidth(float twips) {
-  SistemaJanelas::Retangulo r = ws_.RetanguloJanela(janela_);
-  r.w = Px(twips);
-  AplicarGeometria(r);
-}
-void FrmMural::SetHeight(float twips) {
-  SistemaJanelas::Retangulo r = ws_.RetanguloJanela(janela_);
-  r.h = Py(twips);
+  Retangulo r = janelas_.RetanguloJanela(janela_);
+  r.x = escala_.Px(twips);
   AplicarGeometria(r);
 }
 
-void FrmMural::AplicarGeometria(const SistemaJanelas::Retangulo& r) {
-  ws_.MoverJanela(janela_, r.x, r.y, r.w, r.h);
+void FrmMural::SetTop(float twips) {
+  Retangulo r = janelas_.RetanguloJanela(janela_);
+  r.y = escala_.Py(twips);
+  AplicarGeometria(r);
 }
+
+void FrmMural::SetWidth(float twips) {
+  Retangulo r = janelas_.RetanguloJanela(janela_);
+  r.w = escala_.Px(twips);
+  AplicarGeometria(r);
+}
+
+void FrmMural::SetHeight(float twips) {
+  Retangulo r = janelas_.RetanguloJanela(janela_);
+  r.h = escala_.Py(twips);
+  AplicarGeometria(r);
+}
+
+void FrmMural::AplicarGeometria(const Retangulo& r) { janelas_.MoverJanela(janela_, r); }
 
 void FrmMural::SetVisible(bool visivel) {
   visivel_ = visivel;
-  ws_.MostrarJanela(janela_, visivel);
+  janelas_.MostrarJanela(janela_, visivel);
 }
 
 void FrmMural::SetCaption(Rotulo& rotulo, const std::string& texto) {
-  rotulo.Caption = texto;
-  AjustarAltura(rotulo);
-  ws_.Redesenhar(janela_);
-}
-
-void FrmMural::SetLabelWidth(Rotulo& rotulo, float twips) {
-  rotulo.Width = twips;
-  AjustarAltura(rotulo);
-}
-
-// Auto-size with word wrap: the label keeps its width and its height
-// becomes its wrapped lines times the line height.
-void FrmMural::AjustarAltura(Rotulo& rotulo) {
-  if (!rotulo.AutoSize || !rotulo.WordWrap) return;
-  const int alturaPx = ws_.AlturaTexto(rotulo.Caption, rotulo.Font, Px(rotulo.Width));
-  rotulo.Height = static_cast<float>(alturaPx * ws_.TwipsPorPixelY());
-}
-
-float FrmMural::AlturaLinhaTwips(const Rotulo& rotulo) const {
-  return static_cast<float>(ws_.AlturaLinha(rotulo.Font) * ws_.TwipsPorPixelY());
+  rotulo.SetCaption(texto);
+  janelas_.Redesenhar(janela_);
 }
 
 Cena FrmMural::Desenho() {
   Cena cena;
   cena.fundo = picFundo.hDC;
-  for (const Rotulo* r : {&lblAutor, &lblFrase}) {
-    TextoPintado t;
-    t.texto = r->Caption;
-    t.x = Px(r->Left);
-    t.y = Py(r->Top);
-    t.largura = Px(r->Width);
-    t.altura = Py(r->Height);
-    t.fonte = r->Font;
-    t.cor = r->ForeColor;
-    t.alinhamento = r->Alignment;
-    t.quebra = r->WordWrap;
-    cena.textos.push_back(t);
-  }
+  cena.rotulos = {&lblAutor, &lblFrase};
   return cena;
 }
 
-bool FrmMural::Dentro(const AreaImagem& area, int x, int y) const {
-  return x >= Px(area.Left) && x < Px(area.Left + area.Width) && y >= Py(area.Top) &&
-         y < Py(area.Top + area.Height);
+Retangulo FrmMural::EmPixels(const AreaImagem& area) const {
+  return escala_.EmPixels(area.Left, area.Top, area.Width, area.Height);
 }
 
-bool FrmMural::CursorMao(int x, int y) {
-  const Controle c = ControleEm(x, y);
-  return c == Controle::imgEmail || c == Controle::imgFechar;
+Controle FrmMural::ControleEm(int x, int y) const {
+  if (lblFrase.EmPixels().Contem(x, y)) return kLblFrase;
+  if (lblAutor.EmPixels().Contem(x, y)) return kLblAutor;
+  if (EmPixels(imgFechar).Contem(x, y)) return kImgFechar;
+  if (EmPixels(imgEmail).Contem(x, y)) return kImgEmail;
+  return kPicFundo;
 }
 
-bool FrmMural::DentroRotulo(const Rotulo& r, int x, int y) const {
-  return Dentro({r.Left, r.Top, r.Width, r.Height, {}}, x, y);
+Ponteiro FrmMural::MousePointer(Controle c) const {
+  return c == kImgEmail || c == kImgFechar ? Ponteiro::Mao : Ponteiro::Padrao;
 }
 
-FrmMural::Controle FrmMural::ControleEm(int x, int y) const {
-  if (DentroRotulo(lblFrase, x, y)) return Controle::lblFrase;
-  if (DentroRotulo(lblAutor, x, y)) return Controle::lblAutor;
-  if (Dentro(imgFechar, x, y)) return Controle::imgFechar;
-  if (Dentro(imgEmail, x, y)) return Controle::imgEmail;
-  return Controle::picFundo;
+void FrmMural::MouseDown(Controle c, int botao, int /*shift*/, int /*x*/, int /*y*/) {
+  if (c == kPicFundo) picFundo_MouseDown(botao);
 }
 
-void FrmMural::MouseDown(int botao, int /*shift*/, int x, int y) {
-  const Controle c = ControleEm(x, y);
-  if (botao == kBotaoEsquerdo) {
-    pressionado_ = c;
-    esquerdoNoQuadro_ = true;
-    xPressao_ = x, yPressao_ = y;
-  }
-  if (c == Controle::picFundo) picFundo_MouseDown(botao);
+void FrmMural::MouseMove(Controle c, int botoes, int /*shift*/, int /*x*/, int /*y*/) {
+  if (c == kLblFrase) lblFrase_MouseMove(botoes);
+  if (c == kLblAutor) lblAutor_MouseMove(botoes);
 }
 
-void FrmMural::MouseMove(int botoes, int /*shift*/, int x, int y) {
-  const Controle c = ControleEm(x, y);
-  const int estado = EsquerdoDeVerdade(x, y) ? botoes : botoes & ~kBotaoEsquerdo;
-  if (c == Controle::lblFrase) lblFrase_MouseMove(estado);
-  if (c == Controle::lblAutor) lblAutor_MouseMove(estado);
-}
-
-// The second press of a double click is no press: its release clicks
-// nothing, so a double click on the envelope opens one message.
-void FrmMural::DuploClique(int botao, int /*shift*/, int x, int y) {
-  if (botao != kBotaoEsquerdo) return;
-  pressionado_ = Controle::picFundo;
-  esquerdoNoQuadro_ = true;
-  xPressao_ = x, yPressao_ = y;
-}
-
-void FrmMural::Fechar() { SetVisible(false); }
-
-// A click is the left button going down and up on the same click area.
-void FrmMural::MouseUp(int botao, int /*shift*/, int x, int y) {
-  if (botao != kBotaoEsquerdo) return;
-  esquerdoNoQuadro_ = false;
-  const Controle c = ControleEm(x, y);
-  const Controle antes = pressionado_;
-  pressionado_ = Controle::picFundo;
-  if (c != antes) return;
-  if (c == Controle::imgEmail) imgEmail_Click();
-  if (c == Controle::imgFechar) imgFechar_Click();
+void FrmMural::Click(Controle c) {
+  if (c == kImgEmail) imgEmail_Click();
+  if (c == kImgFechar) imgFechar_Click();
 }
 
 void FrmMural::picFundo_MouseDown(int /*botao*/) { Arrastar(); }
@@ -246,28 +159,18 @@ void FrmMural::lblAutor_MouseMove(int botoes) {
   if (botoes == kBotaoEsquerdo) Arrastar();
 }
 
-// A move's button state can be stale: after a popup menu closes, the system
-// sends a move to the point of the click that closed it, still saying "left
-// down", and a drag begun with the button up glues the board to the pointer.
-// The left button is held for real when it went down on the board, has not
-// come up there, is down now, and the move went somewhere.
-bool FrmMural::EsquerdoDeVerdade(int x, int y) const {
-  const bool moveu = x != xPressao_ || y != yPressao_;
-  return esquerdoNoQuadro_ && moveu && ws_.BotaoEsquerdoPressionado();
-}
-
-// A frameless window moves as if its caption had been pressed. The
-// system's move takes the button's release.
+// A frameless window moves as if its caption had been pressed; the system's
+// move takes the button's release.
 void FrmMural::Arrastar() {
-  esquerdoNoQuadro_ = false;
-  ws_.ReleaseCapture();
-  ws_.EnviarMensagem(janela_, kWmNcLButtonDown, kHtCaption, 0);
+  janelas_.ReleaseCapture();
+  janelas_.EnviarMensagem(janela_, MensagemJanela::kWmNcLButtonDown, AreaJanela::kHtCaption, 0);
+  SoltoPeloSistema();
 }
 
 void FrmMural::imgEmail_Click() {
   const Hwnd janela = janela_;
   const std::string endereco = EnderecoFraseDoQuadro(lblFrase.Caption, lblAutor.Caption);
-  ws_.AbrirNoShell(janela, endereco, textos::kPastaShell, -1);
+  AbrirDocumento(shell_, janela, endereco);
 }
 
 void FrmMural::imgFechar_Click() { SetVisible(false); }

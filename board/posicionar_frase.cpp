@@ -18,7 +18,7 @@ constexpr int kMaxLinhas = 7;
 
 void PosicionarFrase(FrmMural& mural) {
   Rotulo& frase = mural.lblFrase;
-  mural.SetLabelWidth(frase, 4695);
+  frase.SetWidth(4695);
   frase.Left = 255;
   for (const Altura& a : kAlturas) {
     if (frase.Height == a.altura) {
@@ -28,7 +28,7 @@ void PosicionarFrase(FrmMural& mural) {
   }
   // Lines of another height (other fonts or screens): the same centring,
   // for whole lines only, one to seven of them.
-  const float linha = mural.AlturaLinhaTwips(frase);
+  const float linha = frase.AlturaLinhaTwips();
   if (linha <= 0 || linha == 240) return;
   const float linhas = std::round(frase.Height / linha);
   if (linhas >= 1 && linhas <= kMaxLinhas && linhas * linha == frase.Height) {

@@ -1,11 +1,11 @@
 #include "phrases/sorteio.h"
 
 #include <cmath>
-#include <cstdlib>
+#include <optional>
 
-#include "app/textos.h"
 #include "phrases/decifrar.h"
 #include "phrases/registro.h"
+#include "phrases/textos.h"
 
 namespace quillora {
 namespace {
@@ -15,25 +15,31 @@ Sorteio Falhar(EstadoSorteio& estado, Sorteio falha) {
   return falha;
 }
 
-// First pass: the number of records (lines holding the separator).
-// Lines are not kept, so a huge line costs no memory.
-bool ContarRegistros(TextStream& fluxo, std::int64_t& total) {
-  total = fluxo.CountLinesHolding(kSeparador);
-  return !fluxo.Failed();
+// First pass: the number of records (lines holding the separator); nothing
+// when the read failed. Lines are not kept, so a huge line costs no memory.
+std::optional<std::int64_t> ContarRegistros(TextStream& fluxo) {
+  const std::int64_t total = fluxo.CountLinesHolding(kSeparador);
+  if (fluxo.Failed()) return std::nullopt;
+  return total;
 }
 
+struct Busca {
+  std::int64_t passados;  // records passed before the one read
+  bool achou;
+};
+
 // Second pass: passes the records before the drawn one without keeping
-// them, then reads the drawn one. `lidos` counts the records passed, so a
-// file that has shrunk in between can stand in its last record.
-bool BuscarRegistro(TextStream& fluxo, std::int64_t numero, std::string& linha,
-                    std::int64_t& lidos, bool& achou) {
-  lidos = fluxo.CountLinesHolding(kSeparador, numero - 1);
-  achou = false;
-  while (!achou && !fluxo.AtEndOfStream()) {
+// them, then reads the drawn one into `linha`; nothing when the read failed.
+// Counting the records passed lets a file that has shrunk in between stand
+// in its last record.
+std::optional<Busca> BuscarRegistro(TextStream& fluxo, std::int64_t numero, std::string& linha) {
+  Busca busca{fluxo.CountLinesHolding(kSeparador, numero - 1), false};
+  while (!busca.achou && !fluxo.AtEndOfStream()) {
     fluxo.ReadLineInto(linha);
-    achou = TemSeparador(linha);
+    busca.achou = TemSeparador(linha);
   }
-  return !fluxo.Failed();
+  if (fluxo.Failed()) return std::nullopt;
+  return busca;
 }
 
 }  // namespace
@@ -49,31 +55,28 @@ Sorteio SortearRegistro(Runtime& rt, EstadoSorteio& estado,
     return Falhar(estado, Sorteio::ArquivoInexistente);
   }
   estado.fluxo = estado.fso->OpenTextFile(caminho());
-  std::int64_t total = 0;
-  if (!estado.fluxo || !ContarRegistros(*estado.fluxo, total)) {
-    return Falhar(estado, Sorteio::Ilegivel);
-  }
-  if (total == 0) return Falhar(estado, Sorteio::SemFrases);
+  const std::optional<std::int64_t> total =
+      estado.fluxo ? ContarRegistros(*estado.fluxo) : std::nullopt;
+  if (!total) return Falhar(estado, Sorteio::Ilegivel);
+  if (*total == 0) return Falhar(estado, Sorteio::SemFrases);
 
   rt.Randomize(rt.Timer());
   const double r = rt.Rnd();
   estado.numeroSorteado =
-      static_cast<std::int64_t>(std::floor(static_cast<double>(total) * r + 1));
+      static_cast<std::int64_t>(std::floor(static_cast<double>(*total) * r + 1));
 
   // The file can shrink between the passes: the drawn record then falls
   // past its end, and its last record stands in, read by one more pass.
   std::int64_t procurado = estado.numeroSorteado;
   for (;;) {
     estado.fluxo = estado.fso->OpenTextFile(caminho());
-    std::int64_t lidos = 0;
-    bool achou = false;
-    if (!estado.fluxo ||
-        !BuscarRegistro(*estado.fluxo, procurado, estado.linhaRegistro, lidos, achou)) {
-      return Falhar(estado, Sorteio::Ilegivel);
-    }
-    if (achou) break;
-    if (lidos == 0) return Falhar(estado, Sorteio::SemFrases);
-    procurado = lidos;
+    const std::optional<Busca> busca =
+        estado.fluxo ? BuscarRegistro(*estado.fluxo, procurado, estado.linhaRegistro)
+                     : std::nullopt;
+    if (!busca) return Falhar(estado, Sorteio::Ilegivel);
+    if (busca->achou) break;
+    if (busca->passados == 0) return Falhar(estado, Sorteio::SemFrases);
+    procurado = busca->passados;
   }
   DividirRegistro(estado.linhaRegistro, estado.autorBruto);
   return Sorteio::Ok;
@@ -97,14 +100,6 @@ std::string MensagemDeFalha(Sorteio falha) {
   if (falha == Sorteio::SemFrases) primeira = textos::kArquivoSemFrases;
   if (falha == Sorteio::Ilegivel) primeira = textos::kArquivoIlegivel;
   return std::string(primeira) + "\r\n" + textos::kReinstale;
-}
-
-void EncerrarPorFalha(Runtime& rt, Sorteio falha,
-                      const std::function<void()>& antesDeEncerrar) {
-  rt.MsgBox(MensagemDeFalha(falha), kMsgBoxCritical, textos::kTituloMensagem);
-  if (antesDeEncerrar) antesDeEncerrar();
-  rt.End();
-  std::abort();  // not reached: End() does not return
 }
 
 }  // namespace quillora

@@ -47,9 +47,4 @@ FraseDecifrada DecifrarRegistro(const EstadoSorteio& estado);
 // The two-line text of the message box for a failed draw.
 std::string MensagemDeFalha(Sorteio falha);
 
-// Shows the critical message, runs `antesDeEncerrar` (the tray icon goes
-// away there) and ends the program.
-[[noreturn]] void EncerrarPorFalha(Runtime& rt, Sorteio falha,
-                                   const std::function<void()>& antesDeEncerrar);
-
 }  // namespace quillora

@@ -1,16 +1,12 @@
 #pragma once
-// A picture in memory, one COLORREF-style value (0x00BBGGRR) per pixel.
-#include <cstdint>
-#include <string>
+// A picture in memory, one colour per pixel.
+#include <optional>
+#include <string_view>
 #include <vector>
 
+#include "platform/cor.h"
+
 namespace quillora {
-
-using Cor = std::uint32_t;
-
-constexpr Cor Rgb(int r, int g, int b) {
-  return static_cast<Cor>(r) | (static_cast<Cor>(g) << 8) | (static_cast<Cor>(b) << 16);
-}
 
 struct Imagem {
   int largura = 0;
@@ -20,7 +16,8 @@ struct Imagem {
 };
 
 // Decodes a GIF and composes it over `fundo`: transparent pixels take the
-// back colour. Returns false when the bytes are not a readable GIF.
-bool ComporGif(const std::string& gif, Cor fundo, Imagem& saida);
+// back colour. Nothing when the bytes are not a readable GIF or the picture
+// is larger than 4096 pixels a side.
+std::optional<Imagem> ComporGif(std::string_view gif, Cor fundo);
 
 }  // namespace quillora

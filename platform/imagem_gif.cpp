@@ -9,11 +9,12 @@
 
 namespace quillora {
 
-bool ComporGif(const std::string& gif, Cor fundo, Imagem& saida) {
+std::optional<Imagem> ComporGif(std::string_view gif, Cor fundo) {
   int w = 0, h = 0, canais = 0;
   stbi_uc* rgba = stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(gif.data()),
                                         static_cast<int>(gif.size()), &w, &h, &canais, 4);
-  if (rgba == nullptr) return false;
+  if (rgba == nullptr) return std::nullopt;
+  Imagem saida;
   saida.largura = w;
   saida.altura = h;
   saida.pixels.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
@@ -22,7 +23,7 @@ bool ComporGif(const std::string& gif, Cor fundo, Imagem& saida) {
     saida.pixels[i] = p[3] == 0 ? fundo : Rgb(p[0], p[1], p[2]);
   }
   stbi_image_free(rgba);
-  return true;
+  return saida;
 }
 
 }  // namespace quillora

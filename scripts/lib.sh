@@ -41,6 +41,14 @@ PACKAGING_PACKAGES=(nsis zip unzip file)
 WINE_PACKAGES=(wine wine64 wine32:i386 icewm xvfb xdotool imagemagick x11-utils
   fonts-liberation fonts-comic-neue)
 
+# The product's version, as platform/produto.h states it: in full, or as
+# the window titles show it ("curta").
+versao_produto() {
+  local nome=QUILLORA_VERSAO_PONTOS
+  [ "${1:-}" = curta ] && nome=QUILLORA_VERSAO_CURTA
+  sed -n "s/^#define $nome \"\(.*\)\"\$/\1/p" "$ROOT/platform/produto.h"
+}
+
 build_preset() {
   cmake --preset "$1" >/dev/null
   cmake --build --preset "$1" -j "$JOBS"

@@ -10,7 +10,7 @@ ensure_packages "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${PACKAGING_PA
 build_preset win32 >/dev/null
 build_preset win64 >/dev/null
 
-versao=$(sed -n 's/^#define QUILLORA_VERSAO_PONTOS "\(.*\)"$/\1/p' app/versao.h)
+versao=$(versao_produto)
 saida=$ROOT/build/release
 rm -rf "$saida"
 mkdir -p "$saida/x86" "$saida/x64" "$saida/portatil"
@@ -25,7 +25,7 @@ makensis -V2 -INPUTCHARSET UTF8 -X"Target amd64-unicode" -DARQUITETURA=x64 \
 
 cp build/win32/Quillora.exe data/dados.lst "$saida/portatil/"
 # Notepad reads UTF-8 with its mark and CR LF lines.
-{ printf '\xEF\xBB\xBF'; sed 's/$/\r/' tools/pacote/LEIA-ME.txt; } >"$saida/portatil/LEIA-ME.txt"
+{ printf '\xEF\xBB\xBF'; sed -e "s/@VERSAO@/$(versao_produto curta)/" -e 's/$/\r/' tools/pacote/LEIA-ME.txt; } >"$saida/portatil/LEIA-ME.txt"
 (cd "$saida/portatil" && TZ=UTC zip -q -X -j "../Quillora-$versao-portatil-32bits.zip" \
   Quillora.exe dados.lst LEIA-ME.txt)
 rm -rf "$saida/x86" "$saida/x64" "$saida/portatil"

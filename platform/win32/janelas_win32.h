@@ -1,88 +1,89 @@
 #pragma once
-// The real window system: GDI and USER32 behind the SistemaJanelas interface.
+// Windows over USER32: the program's three window classes, one creation
+// sequence, the modal run, and the window procedure that hands each
+// message to its window's object.
 #include <windows.h>
 
 #include <map>
 #include <memory>
 #include <vector>
 
+#include "platform/eventos.h"
 #include "platform/janelas.h"
 #include "platform/win32/ganchos_teste.h"
-#include "platform/win32/objetos_win32.h"
+#include "platform/win32/texto_win32.h"
 
 namespace quillora {
 
-class Win32Janelas : public SistemaJanelas {
+class Win32Janelas;
+
+// One window of the program: its form and what it answers to.
+class JanelaWin32 {
  public:
-  Win32Janelas(HINSTANCE instancia, HCURSOR mao, HICON iconeAplicacao, HICON iconeSobre,
-               HICON iconeSobrePequeno);
+  JanelaWin32(Win32Janelas& sistema, Formulario& dono);
+  ~JanelaWin32();
+  JanelaWin32(const JanelaWin32&) = delete;
+  JanelaWin32& operator=(const JanelaWin32&) = delete;
+
+  LRESULT Tratar(HWND hwnd, UINT mensagem, WPARAM wParam, LPARAM lParam);
+
+ private:
+  void OnPintar(HWND hwnd);
+  bool OnCursor(HWND hwnd);
+  LRESULT OnEvento(HWND hwnd, UINT mensagem, WPARAM wParam, LPARAM lParam, const Evento& e);
+
+  Win32Janelas& sistema_;
+  Formulario& dono_;
+};
+
+struct IconesJanelas {
+  HICON aplicacao;      // the host's: the application icon
+  HICON sobre;          // the About dialog's, its large image
+  HICON sobrePequeno;   // and its own 16 x 16 image, for the title bar
+};
+
+class Win32Janelas : public Janelas {
+ public:
+  Win32Janelas(HINSTANCE instancia, Win32Texto& texto, HCURSOR mao, const IconesJanelas& icones);
   ~Win32Janelas() override;
   Win32Janelas(const Win32Janelas&) = delete;
   Win32Janelas& operator=(const Win32Janelas&) = delete;
 
-  int TwipsPorPixelX() override;
-  int TwipsPorPixelY() override;
-  int LarguraTelaPixels() override;
-  Cor CorSistema(int indice) override;
-  Hwnd CriarJanelaQuadro(ManipuladorJanela& dono, int x, int y, int w, int h) override;
-  void MoverJanela(Hwnd janela, int x, int y, int w, int h) override;
+  Hwnd CriarJanela(Formulario& dono, TipoJanela tipo, const std::string& titulo,
+                   Retangulo r) override;
+  void DestruirJanela(Hwnd janela) override;
+  void MoverJanela(Hwnd janela, Retangulo r) override;
   Retangulo RetanguloJanela(Hwnd janela) override;
   void MostrarJanela(Hwnd janela, bool visivel) override;
   void Redesenhar(Hwnd janela) override;
-  int SetWindowPos(Hwnd janela, std::intptr_t depoisDe, int x, int y, int cx, int cy,
+  int SetWindowPos(Hwnd janela, InserirApos depoisDe, int x, int y, int cx, int cy,
                    unsigned flags) override;
-  Hdc CriarImagemPersistente(const Imagem& imagem) override;
-  Cor GetPixel(Hdc dc, int x, int y) override;
-  Hrgn CreateRectRgn(int esquerda, int topo, int direita, int base) override;
-  int CombineRgn(Hrgn destino, Hrgn a, Hrgn b, int modo) override;
-  bool DeleteObject(Hrgn regiao) override;
-  int SetWindowRgn(Hwnd janela, Hrgn regiao, bool redesenhar) override;
-  int AlturaTexto(const std::string& texto, const Fonte& fonte, int largura) override;
-  int AlturaLinha(const Fonte& fonte) override;
-
-  int AlturaTelaPixels() override;
-  Hwnd CriarJanelaOculta(ManipuladorJanela& dono, const std::string& titulo) override;
-  std::uintptr_t IconeAplicacao() override;
-  unsigned RegistrarMensagem(const std::string& nome) override;
-  int ShellNotifyIcon(int mensagem, const DadosIconeBandeja& dados) override;
-  int MostrarMenu(Hwnd dono, const std::vector<ItemMenu>& itens) override;
-  void AbrirNoShell(Hwnd dono, const std::string& arquivo, const std::string& pasta,
-                    int mostrar) override;
-  void ReleaseCapture() override;
-  bool BotaoEsquerdoPressionado() override;
-  long EnviarMensagem(Hwnd janela, unsigned mensagem, std::uintptr_t w, std::intptr_t l) override;
-  void DefinirDica(Hwnd janela, int id, int x, int y, int w, int h,
-                   const std::string& texto) override;
-  Hwnd CriarJanelaDialogo(ManipuladorJanela& dono, const std::string& titulo,
-                          int larguraCliente, int alturaCliente, Cor fundo) override;
-  Hwnd CriarBotao(Hwnd pai, int id, const std::string& legenda, int x, int y, int w, int h,
-                  const Fonte& fonte) override;
-  void CentralizarNaTela(Hwnd janela) override;
-  void ExecutarModal(Hwnd janela) override;
-  void FecharModal(Hwnd janela) override;
-  void DestruirJanela(Hwnd janela) override;
   void TrazerParaFrente(Hwnd janela) override;
+  std::vector<Hwnd> DesabilitarOutras(Hwnd janela) override;
+  void Habilitar(Hwnd janela) override;
+  void LacoModal(Hwnd janela) override;
+  void DarFoco(Hwnd controle) override;
+  Hwnd CriarBotao(Hwnd pai, int id, const std::string& legenda, Retangulo r,
+                  const Fonte& fonte) override;
+  void DefinirDica(Hwnd janela, int id, Retangulo r, const std::string& texto) override;
+  void ReleaseCapture() override;
+  long EnviarMensagem(Hwnd janela, MensagemJanela mensagem, AreaJanela area, long l) override;
+  bool BotaoEsquerdoPressionado() override;
+  unsigned RegistrarMensagem(const std::string& nome) override;
 
-  // Fonts are made once and kept for the run.
-  HFONT FonteGdi(const Fonte& fonte);
-  void Pintar(HWND janela, ManipuladorJanela& dono);
+  Win32Texto& texto() { return texto_; }
   HCURSOR Mao() const { return mao_; }
   GanchosTeste& Ganchos() { return ganchos_; }
+  // The window is going: its object goes with it.
+  void Esquecer(HWND janela);
 
  private:
-  struct ImagemPersistente;
   HINSTANCE instancia_;
+  Win32Texto& texto_;
   HCURSOR mao_;
-  HICON iconeAplicacao_;
-  HICON iconeSobre_;
-  HICON iconeSobrePequeno_;
+  std::map<HWND, std::unique_ptr<JanelaWin32>> janelas_;
   std::map<HWND, HWND> dicas_;  // a tooltip control per window
-  std::vector<std::unique_ptr<ImagemPersistente>> imagens_;
-  std::map<std::wstring, ObjetoGdi> fontes_;
-  std::map<HRGN, ObjetoGdi> regioes_;  // made here and not yet given to a window
   GanchosTeste ganchos_;
-  std::vector<HWND> desabilitadasPeloModal_;
-  void ReabilitarOutras();
 };
 
 }  // namespace quillora

@@ -1,36 +1,85 @@
 #pragma once
-// Owners of the GDI and USER objects that the program creates. Each keeps
-// the program-wide count of live objects, which a test build reports.
+// Owners of the GDI and USER objects that the program creates, and scoped
+// guards for what it borrows. Each keeps the program-wide count of live
+// objects, which the test build reports.
 #include <windows.h>
+
+#include <utility>
 
 namespace quillora {
 
 // GDI and USER objects made by the program and not yet freed or handed over.
 int ObjetosVivos();
-// For windows, whose end the window procedure sees (WM_NCDESTROY).
-void JanelaCriada();
-void JanelaDestruida();
+void ObjetoCriado();
+void ObjetoLiberado();
 
-// A font, brush, bitmap or region.
-class ObjetoGdi {
+// A font, brush, bitmap or region of its own type.
+template <typename H>
+class Gdi {
  public:
-  ObjetoGdi() = default;
-  explicit ObjetoGdi(HGDIOBJ objeto);
-  ~ObjetoGdi();
-  ObjetoGdi(ObjetoGdi&& outro) noexcept;
-  ObjetoGdi& operator=(ObjetoGdi&& outro) noexcept;
-  ObjetoGdi(const ObjetoGdi&) = delete;
-  ObjetoGdi& operator=(const ObjetoGdi&) = delete;
+  Gdi() = default;
+  explicit Gdi(H objeto) : objeto_(objeto) {
+    if (objeto_ != nullptr) ObjetoCriado();
+  }
+  ~Gdi() { Liberar(); }
+  Gdi(Gdi&& outro) noexcept : objeto_(std::exchange(outro.objeto_, nullptr)) {}
+  Gdi& operator=(Gdi&& outro) noexcept {
+    if (this != &outro) {
+      Liberar();
+      objeto_ = std::exchange(outro.objeto_, nullptr);
+    }
+    return *this;
+  }
+  Gdi(const Gdi&) = delete;
+  Gdi& operator=(const Gdi&) = delete;
 
-  HGDIOBJ get() const { return objeto_; }
+  H get() const { return objeto_; }
   // Hands the object over (a region taken by a window): no longer ours.
-  HGDIOBJ Soltar();
+  H Soltar() {
+    if (objeto_ != nullptr) ObjetoLiberado();
+    return std::exchange(objeto_, nullptr);
+  }
 
  private:
-  HGDIOBJ objeto_ = nullptr;
+  void Liberar() {
+    if (objeto_ != nullptr && DeleteObject(objeto_)) ObjetoLiberado();
+    objeto_ = nullptr;
+  }
+  H objeto_ = nullptr;
 };
 
-// A memory device context; what was selected into it is restored first.
+// The screen's device context, released when the guard goes.
+class DcDaTela {
+ public:
+  DcDaTela() : dc_(GetDC(nullptr)) {}
+  ~DcDaTela() {
+    if (dc_ != nullptr) ReleaseDC(nullptr, dc_);
+  }
+  DcDaTela(const DcDaTela&) = delete;
+  DcDaTela& operator=(const DcDaTela&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// An object selected into a device context; what was there before goes
+// back when the guard goes.
+class ObjetoSelecionado {
+ public:
+  ObjetoSelecionado(HDC dc, HGDIOBJ objeto) : dc_(dc), anterior_(SelectObject(dc, objeto)) {}
+  ~ObjetoSelecionado() {
+    if (anterior_ != nullptr) SelectObject(dc_, anterior_);
+  }
+  ObjetoSelecionado(const ObjetoSelecionado&) = delete;
+  ObjetoSelecionado& operator=(const ObjetoSelecionado&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ anterior_;
+};
+
+// A memory device context of its own.
 class DcMemoria {
  public:
   DcMemoria();
@@ -38,11 +87,24 @@ class DcMemoria {
   DcMemoria(const DcMemoria&) = delete;
   DcMemoria& operator=(const DcMemoria&) = delete;
   HDC get() const { return dc_; }
-  void Selecionar(HGDIOBJ objeto);
 
  private:
   HDC dc_;
-  HGDIOBJ anterior_ = nullptr;
+};
+
+// A window's painting, from BeginPaint to EndPaint.
+class Pintura {
+ public:
+  explicit Pintura(HWND janela) : janela_(janela), dc_(BeginPaint(janela, &ps_)) {}
+  ~Pintura() { EndPaint(janela_, &ps_); }
+  Pintura(const Pintura&) = delete;
+  Pintura& operator=(const Pintura&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND janela_;
+  PAINTSTRUCT ps_{};
+  HDC dc_;
 };
 
 class MenuPopup {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/line_stream.h"
-#include "platform/win32/texto_win32.h"
+#include "platform/win32/largo.h"
 
 namespace quillora {
 namespace {

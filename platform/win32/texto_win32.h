@@ -1,11 +1,28 @@
 #pragma once
-// The one place where program text (Windows-1252 bytes) becomes the UTF-16
-// that the W entry points take, whatever the system's code page is.
+// Text over GDI: fonts made once and kept for the run, and one routine that
+// both measures and draws, so that a label is as tall as what it shows.
+#include <windows.h>
+
+#include <map>
 #include <string>
-#include <string_view>
+
+#include "platform/rotulo.h"
+#include "platform/texto.h"
+#include "platform/win32/objetos_win32.h"
 
 namespace quillora {
 
-std::wstring Largo(std::string_view cp1252);
+class Win32Texto : public Texto {
+ public:
+  int AlturaTexto(const std::string& texto, const Fonte& fonte, int largura) override;
+  int AlturaLinha(const Fonte& fonte) override;
+
+  HFONT FonteGdi(const Fonte& fonte);
+  // Draws the label in its rectangle, transparent over what is there.
+  void Desenhar(HDC dc, const Rotulo& rotulo);
+
+ private:
+  std::map<std::wstring, Gdi<HFONT>> fontes_;
+};
 
 }  // namespace quillora

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/aplicacao.h"
-#include "platform/sim/janelas_sim.h"
+#include "platform/sim/plataforma_sim.h"
 #include "platform/sim/runtime_sim.h"
 #include "tests/support/arquivos.h"
 #include "tests/support/registros.h"
@@ -12,20 +12,22 @@ namespace quillora {
 namespace {
 
 TEST(MensagemDoMouse, DecodesTheTrayCallbackWithEitherFactor) {
-  struct Case {
+  struct Caso {
     float x, fator;
     int mensagem;
   };
-  for (const Case& c : {Case{514 * 15.0f, 15, 514}, Case{514 * 12.0f, 12, 514},
-                        Case{517 * 15.0f, 15, 517}, Case{517 * 12.0f, 12, 517},
-                        Case{7724.5f, 15, 514},   // rounds to 7724 (half to even)
-                        Case{7725.5f, 15, 515},   // rounds to 7726
-                        Case{7708.5f, 15, 513},   // rounds to 7708, 513.87 truncates
-                        Case{7710.0f, 14.5f, 550}}) {  // the factor rounds to 14
+  for (const Caso& c : {Caso{514 * 15.0f, 15, 514}, Caso{514 * 12.0f, 12, 514},
+                        Caso{517 * 15.0f, 15, 517}, Caso{517 * 12.0f, 12, 517},
+                        Caso{7724.5f, 15, 514},   // rounds to 7724 (half to even)
+                        Caso{7725.5f, 15, 515},   // rounds to 7726
+                        Caso{7708.5f, 15, 513},   // rounds to 7708, 513.87 truncates
+                        Caso{7710.0f, 14.5f, 550}}) {  // the factor rounds to 14
     EXPECT_EQ(MensagemDoMouse(c.x, c.fator), c.mensagem) << c.x << " / " << c.fator;
   }
 }
 
+// The whole program over the simulated window system, driven as the user
+// and the shell drive it.
 class ShellTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -33,102 +35,129 @@ class ShellTest : public ::testing::Test {
     rt.bytesPorLeitura = 4096;
   }
   FrmPrincipal& host() { return app.frmPrincipal(); }
-  JanelaSim& Quadro() { return ws.janelas.at(app.frmMural().hWnd()); }
-  // The tray sends its callback; the host sees a mouse move at x = code.
-  void Bandeja(int codigo) { host().MouseMove(0, 0, codigo, 0); }
+  Hwnd Quadro() { return app.frmMural().hWnd(); }
+  JanelaSim& JanelaQuadro() { return sim.Janela(Quadro()); }
+  // The shell tells the icon's window of a mouse message over it.
+  void Bandeja(unsigned codigo) { sim.NotificarBandeja(codigo); }
+  std::vector<chamada::TrackPopupMenu> Menus() {
+    return DoTipo<chamada::TrackPopupMenu>(sim.chamadas);
+  }
+  std::vector<chamada::ShellExecute> Aberturas() {
+    return DoTipo<chamada::ShellExecute>(sim.chamadas);
+  }
 
   SimRuntime rt;
-  SimJanelas ws;
-  Aplicacao app{rt, ws, teste::LerFonte("board/mural.gif")};
+  SimPlataforma sim;
+  Aplicacao app{rt, {sim, sim, sim, sim, sim}, teste::LerFonte("board/mural.gif")};
 };
 
 TEST_F(ShellTest, StartUpAddsOneIconWithItsTooltipAndLeavesTheMenuUnchecked) {
   app.Iniciar();
-  ASSERT_EQ(ws.icones.size(), 1u);
-  const DadosIconeBandeja& icone = ws.icones.begin()->second;
+  ASSERT_EQ(sim.icones.size(), 1u);
+  const RegistroIcone& icone = sim.icones.begin()->second;
   EXPECT_EQ(icone.hWnd, host().hWnd());
   EXPECT_EQ(icone.uID, 100u);
   EXPECT_EQ(icone.uCallbackMessage, 0x200u);
   EXPECT_STREQ(icone.szTip, "Quillora");
   EXPECT_FALSE(host().visivelChecked);
   EXPECT_EQ(app.gManterVisivel, 0);
-  EXPECT_FALSE(ws.janelas.at(host().hWnd()).visivel);
-  EXPECT_EQ(ws.janelas.at(host().hWnd()).titulo, "Form1");
-  EXPECT_TRUE(Quadro().visivel);
+  EXPECT_FALSE(sim.Janela(host().hWnd()).visivel);
+  EXPECT_EQ(sim.Janela(host().hWnd()).titulo, "Form1");
+  EXPECT_EQ(sim.Janela(host().hWnd()).tipo, TipoJanela::Oculta);
+  EXPECT_TRUE(JanelaQuadro().visivel);
 }
 
 TEST_F(ShellTest, ASecondCopyEndsSilentlyBeforeItsIconOrAnyWindowShows) {
   rt.outraCopia = true;
   EXPECT_THROW(app.Iniciar(), ProgramaEncerrado);
-  EXPECT_TRUE(ws.icones.empty());
+  EXPECT_TRUE(sim.icones.empty());
   EXPECT_TRUE(rt.mensagens.empty());
-  for (const auto& [h, j] : ws.janelas) EXPECT_FALSE(j.visivel);
+  for (const auto& [h, j] : sim.janelas) EXPECT_FALSE(j.visivel);
 }
 
 TEST_F(ShellTest, LeftReleaseDrawsRightReleaseOpensTheMenuAndTheRestIsIgnored) {
   app.Iniciar();
   const auto aberturasAntes = rt.aberturas;
-  for (int codigo : {0x200, 0x201, 0x203, 0x204, 0x206, 0x207, 0x208, 0x209}) Bandeja(codigo);
+  for (unsigned codigo : {0x200, 0x201, 0x203, 0x204, 0x206, 0x207, 0x208, 0x209}) {
+    Bandeja(codigo);
+  }
   EXPECT_EQ(rt.aberturas, aberturasAntes);
-  EXPECT_TRUE(ws.menus.empty());
+  EXPECT_TRUE(Menus().empty());
   Bandeja(0x202);
   EXPECT_EQ(rt.aberturas, aberturasAntes + 2);  // one more cycle: two opens
   Bandeja(0x205);
-  ASSERT_EQ(ws.menus.size(), 1u);
-  const std::vector<std::string> legendas = {"Manter Quadro Sempre v\xEDsivel",
-                                             "Enviar &Frase ou Prov\xE9rbio",
-                                             "&Sobre a Brenvic", "&Encerrar Quillora"};
-  for (std::size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(ws.menus[0][i].legenda, legendas[i]);
-    EXPECT_FALSE(ws.menus[0][i].marcado);
-  }
+  ASSERT_EQ(Menus().size(), 1u);
+  EXPECT_EQ(Menus()[0].dono, host().hWnd());
+  const std::vector<ItemMenu> itens = {{"Manter Quadro Sempre v\xEDsivel", false},
+                                       {"Enviar &Frase ou Prov\xE9rbio", false},
+                                       {"&Sobre a Brenvic", false},
+                                       {"&Encerrar Quillora", false}};
+  EXPECT_EQ(Menus()[0].itens, itens);
 }
 
 TEST_F(ShellTest, KeepVisibleTogglesTheFlagTheCheckAndTheBandAtOnce) {
   app.Iniciar();
-  app.frmMural().imgFechar_Click();  // a hidden board changes band but stays hidden
-  ws.escolhasMenu = {0};
+  sim.Clicar(Quadro(), 330, 15);  // a hidden board changes band but stays hidden
+  sim.escolhasMenu = {0};
   Bandeja(0x205);
   EXPECT_EQ(app.gManterVisivel, -1);
   EXPECT_TRUE(host().visivelChecked);
-  EXPECT_TRUE(Quadro().topmost);
-  EXPECT_FALSE(Quadro().visivel);
+  EXPECT_TRUE(JanelaQuadro().topmost);
+  EXPECT_FALSE(JanelaQuadro().visivel);
   Bandeja(0x202);  // the next phrase shows it, kept on top
-  EXPECT_TRUE(Quadro().visivel);
-  EXPECT_TRUE(Quadro().topmost);
-  ws.escolhasMenu = {0};
+  EXPECT_TRUE(JanelaQuadro().visivel);
+  EXPECT_TRUE(JanelaQuadro().topmost);
+  sim.escolhasMenu = {0};
   Bandeja(0x205);
-  EXPECT_TRUE(ws.menus.back()[0].marcado);
+  EXPECT_TRUE(Menus().back().itens[0].marcado);
   EXPECT_EQ(app.gManterVisivel, 0);
   EXPECT_FALSE(host().visivelChecked);
-  EXPECT_FALSE(Quadro().topmost);
+  EXPECT_FALSE(JanelaQuadro().topmost);
 }
 
 TEST_F(ShellTest, SuggestionOpensTheMailProgramFromTheHost) {
   app.Iniciar();
-  ws.escolhasMenu = {1};
+  sim.escolhasMenu = {1};
   Bandeja(0x205);
-  ASSERT_EQ(ws.aberturas.size(), 1u);
-  EXPECT_EQ(ws.aberturas[0].dono, host().hWnd());
-  EXPECT_EQ(ws.aberturas[0].arquivo.substr(0, 29), "mailto:frases@brenvic.com.br?");
-  EXPECT_EQ(ws.aberturas[0].pasta, "c:\\");
-  EXPECT_EQ(ws.aberturas[0].mostrar, -1);
+  ASSERT_EQ(Aberturas().size(), 1u);
+  EXPECT_EQ(Aberturas()[0],
+            (chamada::ShellExecute{host().hWnd(),
+                                   "mailto:frases@brenvic.com.br?subject=Sugest\xE3o de Frase ou "
+                                   "Prov\xE9rbios&body=Frase ou Prov\xE9rbio: %0D%0AAutor: ",
+                                   "c:\\", -1}));
 }
 
 TEST_F(ShellTest, QuitRemovesTheIconThenEnds) {
   app.Iniciar();
-  ws.escolhasMenu = {3};
+  sim.escolhasMenu = {3};
   EXPECT_THROW(Bandeja(0x205), ProgramaEncerrado);
-  EXPECT_TRUE(ws.icones.empty());
-  EXPECT_EQ(ws.notificacoes.back().first, kNimDelete);
+  EXPECT_TRUE(sim.icones.empty());
+  EXPECT_EQ(DoTipo<chamada::Shell_NotifyIcon>(sim.chamadas).back().mensagem,
+            MensagemIcone::kNimDelete);
 }
 
-TEST_F(ShellTest, AnUnusableFileRemovesTheIconBeforeTheProgramEnds) {
+TEST_F(ShellTest, ADismissedMenuDoesNothing) {
+  app.Iniciar();
+  sim.escolhasMenu = {std::nullopt};
+  const std::size_t antes = sim.chamadas.size();
+  Bandeja(0x205);
+  EXPECT_EQ(sim.chamadas.size(), antes + 1);  // the menu itself, and nothing after
+}
+
+TEST_F(ShellTest, AnUnusableFileShowsTheMessageThenRemovesTheIconThenEnds) {
   app.Iniciar();
   rt.arquivos.clear();
+  bool iconeDuranteAMensagem = false;
+  rt.duranteMensagem = [&] { iconeDuranteAMensagem = !sim.icones.empty(); };
   EXPECT_THROW(Bandeja(0x202), ProgramaEncerrado);
-  EXPECT_EQ(rt.mensagens.size(), 1u);
-  EXPECT_TRUE(ws.icones.empty());
+  ASSERT_EQ(rt.mensagens.size(), 1u);
+  EXPECT_EQ(rt.mensagens[0].titulo, "Quillora 1.0");
+  EXPECT_EQ(rt.mensagens[0].estilo, 16);
+  EXPECT_EQ(rt.mensagens[0].texto,
+            "Arquivo de Quillora Inexistente!\r\nReinstale o programa novamente !");
+  EXPECT_TRUE(iconeDuranteAMensagem);
+  EXPECT_TRUE(sim.icones.empty());
+  EXPECT_EQ(rt.chamadas.back(), "End");
 }
 
 TEST_F(ShellTest, WhileTheFailureMessageIsUpTrayClicksStartNothing) {
@@ -140,68 +169,70 @@ TEST_F(ShellTest, WhileTheFailureMessageIsUpTrayClicksStartNothing) {
   };
   EXPECT_THROW(Bandeja(0x202), ProgramaEncerrado);
   EXPECT_EQ(rt.mensagens.size(), 1u);
-  EXPECT_TRUE(ws.menus.empty());
-  EXPECT_TRUE(ws.icones.empty());
+  EXPECT_TRUE(Menus().empty());
+  EXPECT_TRUE(sim.icones.empty());
 }
 
 TEST_F(ShellTest, ACloseRequestOrTheSessionsEndLeavesTheWayQuitDoes) {
-  for (auto pedido : {&FrmPrincipal::Fechar, &FrmPrincipal::FimDeSessao}) {
+  for (const bool sessao : {false, true}) {
     SimRuntime rt2;
     rt2.arquivos["C:\\Quillora\\dados.lst"] = teste::DoisRegistros();
-    SimJanelas ws2;
-    Aplicacao app2{rt2, ws2, teste::LerFonte("board/mural.gif")};
+    SimPlataforma sim2;
+    Aplicacao app2{rt2, {sim2, sim2, sim2, sim2, sim2}, teste::LerFonte("board/mural.gif")};
     app2.Iniciar();
-    ASSERT_EQ(ws2.icones.size(), 1u);
-    EXPECT_THROW((app2.frmPrincipal().*pedido)(), ProgramaEncerrado);
-    EXPECT_TRUE(ws2.icones.empty());
-    EXPECT_EQ(rt2.chamadas.back(), "End");
+    ASSERT_EQ(sim2.icones.size(), 1u);
+    if (sessao) {
+      EXPECT_THROW(sim2.EncerrarSessao(), ProgramaEncerrado);
+    } else {
+      EXPECT_THROW(sim2.PedirFechamento(app2.frmPrincipal().hWnd()), ProgramaEncerrado);
+    }
+    EXPECT_TRUE(sim2.icones.empty()) << sessao;
+    EXPECT_EQ(rt2.chamadas.back(), "End") << sessao;
   }
 }
 
 TEST_F(ShellTest, ABoardDraggedExactlyToTheTopLeftCornerGoesBackToTheTopRight) {
-  struct Case {
-    int x, y;       // where the user drops the board
-    int depoisX;    // where the next phrase leaves it
+  struct Caso {
+    int x, y;     // where the user drops the board
+    int depoisX;  // where the next phrase leaves it
   };
-  for (const Case& c : {Case{0, 0, 1024 - 350}, Case{1, 0, 1}, Case{0, 1, 0}}) {
+  for (const Caso& c : {Caso{0, 0, 1024 - 350}, Caso{1, 0, 1}, Caso{0, 1, 0}}) {
     SimRuntime rt2;
     rt2.arquivos["C:\\Quillora\\dados.lst"] = teste::DoisRegistros();
-    SimJanelas ws2;
-    Aplicacao app2{rt2, ws2, teste::LerFonte("board/mural.gif")};
+    SimPlataforma sim2;
+    Aplicacao app2{rt2, {sim2, sim2, sim2, sim2, sim2}, teste::LerFonte("board/mural.gif")};
     app2.Iniciar();
-    ws2.destinosArrasto = {{c.x, c.y}};
-    app2.frmMural().MouseDown(kBotaoEsquerdo, 0, 8, 80);  // the picture: a drag
-    app2.frmPrincipal().MouseMove(0, 0, 0x202, 0);
-    const JanelaSim& quadro = ws2.janelas.at(app2.frmMural().hWnd());
-    EXPECT_EQ(quadro.x, c.depoisX) << c.x << "," << c.y;
-    EXPECT_EQ(quadro.y, c.y) << c.x << "," << c.y;
+    const Hwnd quadro = app2.frmMural().hWnd();
+    sim2.destinosArrasto = {{c.x, c.y}};
+    sim2.Pressionar(quadro, kBotaoEsquerdo, 8, 80);  // the picture: a drag
+    sim2.NotificarBandeja(0x202);
+    EXPECT_EQ(sim2.Janela(quadro).x, c.depoisX) << c.x << "," << c.y;
+    EXPECT_EQ(sim2.Janela(quadro).y, c.y) << c.x << "," << c.y;
   }
 }
 
 TEST_F(ShellTest, TheIconComesBackWhenTheTaskbarIsRecreated) {
   app.Iniciar();
-  ws.icones.clear();  // the shell restarted and forgot it
-  host().MensagemRegistrada(ws.taskbarCreated + 1);
-  EXPECT_TRUE(ws.icones.empty());
-  host().MensagemRegistrada(ws.taskbarCreated);
-  ASSERT_EQ(ws.icones.size(), 1u);
-  EXPECT_STREQ(ws.icones.begin()->second.szTip, "Quillora");
+  sim.RecriarBarraDeTarefas();
+  ASSERT_EQ(sim.icones.size(), 1u);
+  EXPECT_STREQ(sim.icones.begin()->second.szTip, "Quillora");
 }
 
 TEST_F(ShellTest, AboutIsModalAndASecondRequestOnlyBringsItToTheFront) {
   app.Iniciar();
-  ws.escolhasMenu = {2, 2};
+  sim.escolhasMenu = {2, 2};
   bool estavaDesabilitado = false;
-  ws.duranteModal = {[&](Hwnd) {
-                       estavaDesabilitado = !Quadro().habilitada;
-                       Bandeja(0x205);  // About again, from the tray
-                     },
-                     [&](Hwnd dialogo) { ws.janelas.at(dialogo).dono->Comando(1); }};
+  sim.duranteModal = {[&](Hwnd) {
+                        estavaDesabilitado = !JanelaQuadro().habilitada;
+                        Bandeja(0x205);  // About again, from the tray
+                      },
+                      [&](Hwnd) { sim.ClicarBotao(sim.botoes.back().janela); }};
   Bandeja(0x205);
   EXPECT_TRUE(estavaDesabilitado);
-  EXPECT_EQ(std::count(ws.chamadas.begin(), ws.chamadas.end(), "ModalBegin"), 1);
-  EXPECT_EQ(std::count(ws.chamadas.begin(), ws.chamadas.end(), "SetForegroundWindow"), 1);
-  EXPECT_TRUE(Quadro().habilitada);
+  EXPECT_EQ(DoTipo<chamada::ModalBegin>(sim.chamadas).size(), 1u);
+  const auto frente = DoTipo<chamada::SetForegroundWindow>(sim.chamadas);
+  EXPECT_EQ(frente.size(), 2u);  // as it opened, and for the second request
+  EXPECT_TRUE(JanelaQuadro().habilitada);
   EXPECT_FALSE(app.frmSobre().Aberto());
 }
 

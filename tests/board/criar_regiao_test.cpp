@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/janelas_sim.h"
+#include "platform/sim/plataforma_sim.h"
 #include "tests/support/arquivos.h"
 
 namespace quillora {
@@ -20,50 +20,50 @@ class CriarRegiaoTest : public ::testing::Test {
     }
     CaixaImagem caixa;
     caixa.ScaleMode = 3;
-    caixa.hDC = ws.CriarImagemPersistente(im);
+    caixa.hDC = sim.CriarImagemPersistente(im);
     caixa.ScaleWidth = static_cast<float>(im.largura);
     caixa.ScaleHeight = static_cast<float>(im.altura);
     return caixa;
   }
-  std::vector<RetanguloSim> Retangulos(Hrgn r) { return ws.regioesVivas.at(r); }
+  std::vector<RetanguloSim> Retangulos(Hrgn r) { return sim.regioesVivas.at(r); }
 
-  SimJanelas ws;
+  SimPlataforma sim;
 };
 
 TEST_F(CriarRegiaoTest, OneRectanglePerRunIncludingRunsThatReachTheRightEdge) {
-  const Hrgn r = CriarRegiao(ws, Caixa({"..##.#.##",
+  const Hrgn r = CriarRegiao(sim, Caixa({"..##.#.##",
                                         "#########",
                                         "........."}));
-  ASSERT_NE(r, 0u);
+  ASSERT_TRUE(r);
   const std::vector<RetanguloSim> esperado = {
       {2, 0, 4, 1}, {5, 0, 6, 1}, {7, 0, 9, 1}, {0, 1, 9, 2}};
   EXPECT_EQ(Retangulos(r), esperado);
   // The first is kept, each later one merged and freed at once.
-  EXPECT_EQ(ws.regioesVivas.size(), 1u);
-  EXPECT_EQ(ws.leiturasPixel, 1 + 27);
+  EXPECT_EQ(sim.regioesVivas.size(), 1u);
+  EXPECT_EQ(sim.leiturasPixel, 1 + 27);
 }
 
 TEST_F(CriarRegiaoTest, AnOpaqueTopLeftPixelMakesItsColourTheKey) {
-  const Hrgn r = CriarRegiao(ws, Caixa({"#..",
+  const Hrgn r = CriarRegiao(sim, Caixa({"#..",
                                         ".#."}));
   const std::vector<RetanguloSim> esperado = {{1, 0, 3, 1}, {0, 1, 1, 2}, {2, 1, 3, 2}};
   EXPECT_EQ(Retangulos(r), esperado);
 }
 
 TEST_F(CriarRegiaoTest, AnAllKeyPictureGivesANullRegion) {
-  EXPECT_EQ(CriarRegiao(ws, Caixa({"...", "..."})), 0u);
-  EXPECT_TRUE(ws.regioesVivas.empty());
+  EXPECT_FALSE(CriarRegiao(sim, Caixa({"...", "..."})));
+  EXPECT_TRUE(sim.regioesVivas.empty());
 }
 
 TEST_F(CriarRegiaoTest, TheBoardPictureGives150RowsOfTheRoundedOutline) {
-  Imagem im;
-  ASSERT_TRUE(ComporGif(teste::LerFonte("board/mural.gif"), ws.faceBotao, im));
+  const auto im = ComporGif(teste::LerFonte("board/mural.gif"), sim.faceBotao);
+  ASSERT_TRUE(im);
   CaixaImagem caixa;
   caixa.ScaleMode = 3;
-  caixa.hDC = ws.CriarImagemPersistente(im);
+  caixa.hDC = sim.CriarImagemPersistente(*im);
   caixa.ScaleWidth = 350;
   caixa.ScaleHeight = 160;
-  const Hrgn r = CriarRegiao(ws, caixa);
+  const Hrgn r = CriarRegiao(sim, caixa);
   const std::vector<RetanguloSim> rects = Retangulos(r);
   ASSERT_EQ(rects.size(), 150u);
   const int esquerda[15] = {20, 18, 16, 15, 14, 12, 11, 10, 10, 9, 8, 7, 7, 6, 6};
@@ -73,7 +73,7 @@ TEST_F(CriarRegiaoTest, TheBoardPictureGives150RowsOfTheRoundedOutline) {
     const int a = espelho < 20 ? esquerda[espelho - 5] : 5;
     EXPECT_EQ(rects[i], (RetanguloSim{a, y, 350 - a, y + 1})) << "row " << y;
   }
-  EXPECT_EQ(ws.leiturasPixel, 56001);
+  EXPECT_EQ(sim.leiturasPixel, 56001);
 }
 
 }  // namespace

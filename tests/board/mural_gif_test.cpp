@@ -58,8 +58,9 @@ TEST(MuralGif, UsesAll128EntriesWithOpaqueWhiteAndDecodesToTheDrawing) {
   EXPECT_EQ(usos[127], 5376);
 
   const Cor chave = Rgb(255, 0, 255);
-  Imagem im;
-  ASSERT_TRUE(ComporGif(LerFonte("board/mural.gif"), chave, im));
+  const auto composta = ComporGif(LerFonte("board/mural.gif"), chave);
+  ASSERT_TRUE(composta);
+  const Imagem& im = *composta;
   for (int y = 0; y < 160; ++y) {
     for (int x = 0; x < 350; ++x) {
       const std::uint8_t i = desenho.indices[static_cast<std::size_t>(y * 350 + x)];
@@ -70,9 +71,10 @@ TEST(MuralGif, UsesAll128EntriesWithOpaqueWhiteAndDecodesToTheDrawing) {
 }
 
 TEST(MuralGif, OpaqueBlockHasExactlyTheStatedRowSpans) {
-  Imagem im;
   const Cor chave = Rgb(255, 0, 255);
-  ASSERT_TRUE(ComporGif(LerFonte("board/mural.gif"), chave, im));
+  const auto composta = ComporGif(LerFonte("board/mural.gif"), chave);
+  ASSERT_TRUE(composta);
+  const Imagem& im = *composta;
   const int esquerda[15] = {20, 18, 16, 15, 14, 12, 11, 10, 10, 9, 8, 7, 7, 6, 6};
   int transparentes = 0;
   for (int y = 0; y < 160; ++y) {
@@ -88,8 +90,9 @@ TEST(MuralGif, OpaqueBlockHasExactlyTheStatedRowSpans) {
 }
 
 TEST(MuralGif, CrossAndEnvelopeSitUnderTheirClickAreasAndNoPixelIsAButtonFace) {
-  Imagem im;
-  ASSERT_TRUE(ComporGif(LerFonte("board/mural.gif"), Rgb(255, 0, 255), im));
+  const auto composta = ComporGif(LerFonte("board/mural.gif"), Rgb(255, 0, 255));
+  ASSERT_TRUE(composta);
+  const Imagem& im = *composta;
   auto azul = [](Cor c) { return ((c >> 16) & 0xFF) > 140 && (c & 0xFF) < 130; };
   auto amarelo = [](Cor c) { return (c & 0xFF) > 230 && ((c >> 16) & 0xFF) < 140; };
   int azuis = 0, amarelos = 0;
@@ -120,10 +123,9 @@ TEST(ComporGif, RefusesPicturesThatAreNotOursInsteadOfExhaustingMemory) {
   // A header that claims 65535 x 65535 pixels, then almost nothing.
   const std::string enorme("GIF89a\xff\xff\xff\xff\x80\x00\x00\x00\x00\x00\xff\xff\xff"
                            ",\x00\x00\x00\x00\xff\xff\xff\xff\x00\x02\x02D\x01\x00;", 35);
-  Imagem im;
-  EXPECT_FALSE(ComporGif(enorme, 0, im));
-  EXPECT_FALSE(ComporGif("GIF89a", 0, im));
-  EXPECT_FALSE(ComporGif("", 0, im));
+  EXPECT_FALSE(ComporGif(enorme, 0));
+  EXPECT_FALSE(ComporGif("GIF89a", 0));
+  EXPECT_FALSE(ComporGif("", 0));
 }
 
 TEST(MaoCur, IsA32By32TwoColourCursorWithItsHotSpotAtTheFingertip) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/janelas_sim.h"
+#include "platform/sim/plataforma_sim.h"
 
 namespace quillora {
 namespace {
@@ -16,9 +16,9 @@ std::string Linhas(int linhas) {
 }
 
 TEST(PosicionarFrase, CentresOneToSevenLinesAndLeavesTheTopForMore) {
-  SimJanelas ws;
-  ws.larguraCaractere = 7;  // 313 px: 44 characters a line
-  FrmMural mural(ws, "");
+  SimPlataforma sim;
+  sim.larguraCaractere = 7;  // 313 px: 44 characters a line
+  FrmMural mural(sim, sim, sim, sim, sim, "");
   EXPECT_EQ(mural.lblFrase.Top, 285);
   mural.SetCaption(mural.lblFrase, Linhas(8));
   PosicionarFrase(mural);
@@ -42,9 +42,9 @@ TEST(PosicionarFrase, CentresOneToSevenLinesAndLeavesTheTopForMore) {
 }
 
 TEST(PosicionarFrase, CentresLinesOfAnotherHeightTheSameWay) {
-  SimJanelas ws;
-  ws.alturaLinhaPx = 15;  // 225-twip lines, as under other fonts
-  FrmMural mural(ws, "");
+  SimPlataforma sim;
+  sim.alturaLinhaPx = 15;  // 225-twip lines, as under other fonts
+  FrmMural mural(sim, sim, sim, sim, sim, "");
   for (int n = 1; n <= 7; ++n) {
     mural.SetCaption(mural.lblFrase, Linhas(n));
     PosicionarFrase(mural);

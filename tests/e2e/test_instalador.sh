@@ -7,7 +7,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib_e2e.sh"
 scripts/release.sh >/dev/null
-versao=$(sed -n 's/^#define QUILLORA_VERSAO_PONTOS "\(.*\)"$/\1/p' app/versao.h)
+versao=$(versao_produto)
 
 install() {
   "$WINE" "build/release/Quillora-$versao-instalador-32bits.exe" /S

@@ -4,7 +4,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib_e2e.sh"
 scripts/release.sh >/dev/null
-versao=$(sed -n 's/^#define QUILLORA_VERSAO_PONTOS "\(.*\)"$/\1/p' app/versao.h)
+versao=$(versao_produto)
 zip="build/release/Quillora-$versao-portatil-32bits.zip"
 [ "$(unzip -Z1 "$zip" | sort | tr '\n' ' ')" = "LEIA-ME.txt Quillora.exe dados.lst " ] ||
   fail "zip holds: $(unzip -Z1 "$zip" | tr '\n' ' ')"

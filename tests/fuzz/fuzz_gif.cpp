@@ -7,22 +7,23 @@
 
 #include "board/criar_regiao.h"
 #include "platform/imagem.h"
-#include "platform/sim/janelas_sim.h"
+#include "platform/sim/plataforma_sim.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string gif(reinterpret_cast<const char*>(data), size);
-  quillora::Imagem imagem;
-  if (!quillora::ComporGif(gif, quillora::Rgb(240, 240, 240), imagem)) return 0;
+  const auto composta = quillora::ComporGif(gif, quillora::Rgb(240, 240, 240));
+  if (!composta) return 0;
+  const quillora::Imagem& imagem = *composta;
   if (static_cast<long>(imagem.largura) * imagem.altura > 1 << 20) return 0;
-  quillora::SimJanelas ws;
+  quillora::SimPlataforma sim;
   quillora::CaixaImagem caixa;
   caixa.ScaleMode = 3;
-  caixa.hDC = ws.CriarImagemPersistente(imagem);
+  caixa.hDC = sim.CriarImagemPersistente(imagem);
   caixa.ScaleWidth = static_cast<float>(imagem.largura);
   caixa.ScaleHeight = static_cast<float>(imagem.altura);
-  const quillora::Hrgn regiao = quillora::CriarRegiao(ws, caixa);
-  if (regiao == 0) return 0;
-  if (ws.regioesVivas.size() != 1) std::abort();  // every temporary freed
-  if (ws.regioesVivas.at(regiao).size() > imagem.pixels.size()) std::abort();
+  const quillora::Hrgn regiao = quillora::CriarRegiao(sim, caixa);
+  if (!regiao) return 0;
+  if (sim.regioesVivas.size() != 1) std::abort();  // every temporary freed
+  if (sim.regioesVivas.at(regiao).size() > imagem.pixels.size()) std::abort();
   return 0;
 }

@@ -209,19 +209,5 @@ TEST_F(SorteioTest, EachFailureReleasesTheFileAndNamesItsProblem) {
   }
 }
 
-TEST_F(SorteioTest, AFailureShowsTheCriticalMessageThenCleansUpThenEnds) {
-  std::vector<std::string> ordem;
-  EXPECT_THROW(EncerrarPorFalha(rt, Sorteio::ArquivoInexistente,
-                                [&] { ordem = rt.chamadas; ordem.push_back("limpeza"); }),
-               ProgramaEncerrado);
-  ASSERT_EQ(rt.mensagens.size(), 1u);
-  EXPECT_EQ(rt.mensagens[0].estilo, 16);
-  EXPECT_EQ(rt.mensagens[0].titulo, "Quillora 1.0");
-  EXPECT_EQ(rt.mensagens[0].texto,
-            "Arquivo de Quillora Inexistente!\r\nReinstale o programa novamente !");
-  EXPECT_EQ(ordem, (std::vector<std::string>{"MsgBox", "limpeza"}));
-  EXPECT_EQ(rt.chamadas.back(), "End");
-}
-
 }  // namespace
 }  // namespace quillora

@@ -11,17 +11,21 @@
 #include "phrases/registro.h"
 #include "platform/cp1252.h"
 #include "platform/utf8.h"
-#include "platform/win32/janelas_win32.h"
+#include "platform/escala.h"
+#include "platform/win32/tela_win32.h"
+#include "platform/win32/texto_win32.h"
 #include "platform/win32/runtime_win32.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) return 2;
-  quillora::Win32Janelas ws(GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr);
+  quillora::Win32Texto ws;
+  quillora::Win32Tela tela;
+  const quillora::Escala escala(tela);
   const quillora::Fonte fraseFonte{"Arial", 9.75, true, false, false};
   const quillora::Fonte autorFonte{"Arial", 9, true, true, false};
   // The labels' widths in twips, at the screen's own twips per pixel.
-  const int larguraFrase = 4695 / ws.TwipsPorPixelX();
-  const int larguraAutor = 3975 / ws.TwipsPorPixelX();
+  const int larguraFrase = escala.Px(4695);
+  const int larguraAutor = escala.Px(3975);
   quillora::Win32FileSystem fs;
   auto fluxo = fs.OpenTextFile(quillora::Utf8ParaUtf16(argv[1]));
   if (!fluxo) return 1;

@@ -7,7 +7,7 @@
 #include <random>
 #include <sstream>
 
-#include "app/textos.h"
+#include "phrases/textos.h"
 #include "phrases/decifrar.h"
 #include "phrases/registro.h"
 #include "phrases/sorteio.h"

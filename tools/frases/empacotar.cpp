@@ -1,6 +1,6 @@
 #include "tools/frases/empacotar.h"
 
-#include "app/textos.h"
+#include "phrases/textos.h"
 #include "phrases/decifrar.h"
 #include "phrases/registro.h"
 #include "platform/cp1252.h"

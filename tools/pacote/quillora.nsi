@@ -10,9 +10,10 @@ Unicode true
 !ifndef ARQUITETURA
   !define ARQUITETURA x86
 !endif
-!define PRODUTO "Quillora"
-!define EMPRESA "Brenvic"
-!define VERSAO "1.0.0.0"
+; The product's name, maker and version, as platform/produto.h states them.
+!searchparse /file "${__FILEDIR__}/../../platform/produto.h" '#define QUILLORA_NOME "' PRODUTO '"'
+!searchparse /file "${__FILEDIR__}/../../platform/produto.h" '#define QUILLORA_EMPRESA "' EMPRESA '"'
+!searchparse /file "${__FILEDIR__}/../../platform/produto.h" '#define QUILLORA_VERSAO_PONTOS "' VERSAO '"'
 !define CHAVE_DESINSTALAR "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillora"
 
 Name "${PRODUTO}"

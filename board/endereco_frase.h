@@ -1,18 +1,13 @@
 #pragma once
-// The addresses that the program hands to the shell (Windows-1252).
+// The address that hands the board's phrase to the mail program.
 #include <string>
 #include <string_view>
 
 namespace quillora {
 
-// The suggestion e-mail: to the maker, with a subject and a two-line body.
-std::string EnderecoSugestao();
-
-// The board's e-mail: no recipient, the phrase and its author as the body.
+// No recipient, a fixed subject, and as the body the phrase, a line break
+// and the author (Windows-1252).
 std::string EnderecoFraseDoQuadro(std::string_view frase, std::string_view autor);
-
-// "mailto:" and the maker's address, nothing else.
-std::string EnderecoEmailFabricante();
 
 // Percent-encodes what would change the meaning of a mailto: address or
 // break out of the handler's quoted command line: % & # ? = " \, every

@@ -1,9 +1,10 @@
-#include "app/enderecos.h"
-
-#include "app/textos.h"
+#include "board/endereco_frase.h"
 
 namespace quillora {
 namespace {
+
+constexpr char kInicio[] = "mailto:?subject=Frase ou Prov\xE9rbios&body=";
+constexpr char kQuebra[] = "%0D%0A";
 
 // The bytes that Windows-1252 leaves unassigned carry no character.
 bool NaoAtribuido(unsigned char c) {
@@ -34,18 +35,8 @@ std::string CodificarParaEndereco(std::string_view texto) {
   return saida;
 }
 
-std::string EnderecoSugestao() {
-  return std::string(textos::kMailto) + textos::kEmailFabricante +
-         textos::kSugestaoAssuntoCorpo + textos::kSugestaoAutor;
-}
-
 std::string EnderecoFraseDoQuadro(std::string_view frase, std::string_view autor) {
-  return textos::kQuadroEmail + CodificarParaEndereco(frase) + textos::kQuebraEmail +
-         CodificarParaEndereco(autor);
-}
-
-std::string EnderecoEmailFabricante() {
-  return std::string(textos::kMailto) + textos::kEmailFabricante;
+  return kInicio + CodificarParaEndereco(frase) + kQuebra + CodificarParaEndereco(autor);
 }
 
 }  // namespace quillora
