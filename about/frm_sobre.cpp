@@ -11,7 +11,6 @@ constexpr int kIdOkay = 1;  // IDOK, so that Enter on the focused button closes
 constexpr float kLarguraCliente = 4035;
 constexpr float kAlturaCliente = 2580;
 constexpr Cor kCinza = Rgb(192, 192, 192);
-constexpr Cor kMarinho = Rgb(0, 0, 128);
 constexpr Cor kAzulLink = Rgb(0, 0, 192);
 
 constexpr char kTitulo[] = "Sobre o " QUILLORA_NOME " " QUILLORA_VERSAO_CURTA;

@@ -7,7 +7,6 @@
 namespace quillora {
 namespace {
 
-constexpr Cor kMarinho = Rgb(0, 0, 128);
 constexpr float kLarguraProjeto = 5325;
 constexpr float kAlturaProjeto = 2460;
 constexpr char kDicaEmail[] = " Enviar Quillora por email.";

@@ -39,28 +39,19 @@ std::string Cp1252ParaUtf8(std::string_view bytes) {
 }
 
 
-bool Utf8ParaCp1252(std::string_view utf8, std::string& saida,
-                    std::string& erro, std::size_t& coluna) {
-  saida.clear();
+ConversaoCp1252 Utf8ParaCp1252(std::string_view utf8) {
+  std::string saida;
   std::size_t i = 0;
   std::size_t caractere = 0;
   while (i < utf8.size()) {
     ++caractere;
     char32_t c = 0;
-    if (!LerUtf8(utf8, i, c)) {
-      erro = "UTF-8 inválido";
-      coluna = caractere;
-      return false;
-    }
+    if (!LerUtf8(utf8, i, c)) return {std::nullopt, "UTF-8 inválido", caractere};
     const int byte = UnicodeParaCp1252(c);
-    if (byte < 0) {
-      erro = "caractere fora do Windows-1252";
-      coluna = caractere;
-      return false;
-    }
+    if (byte < 0) return {std::nullopt, "caractere fora do Windows-1252", caractere};
     saida += static_cast<char>(byte);
   }
-  return true;
+  return {std::move(saida), {}, 0};
 }
 
 }  // namespace quillora

@@ -20,7 +20,7 @@ colours=$(convert "$SHOTS/bandeja.png" -format '%k' info:)
 [ "$colours" -gt 8 ] || fail "no icon picture in the tray ($colours colours)"
 
 # The tooltip of the icon.
-xdotool mousemove $((icon_x - 3)) $((icon_y - 3)) sleep 0.1 mousemove "$icon_x" "$icon_y"
+xdotool mousemove $((icon_x - 3)) $((icon_y - 3)) mousemove "$icon_x" "$icon_y"
 tip=$(inspect --dica 10) || fail "no tooltip over the icon"
 [ "$tip" = "tooltip=Quillora" ] || fail "the icon's $tip"
 import -window root "$SHOTS/bandeja-dica.png"

@@ -8,10 +8,9 @@ namespace {
 TEST(Cp1252, RoundTripsEveryByteThroughUtf8) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
-  std::string back, erro;
-  std::size_t coluna = 0;
-  ASSERT_TRUE(Utf8ParaCp1252(Cp1252ParaUtf8(all), back, erro, coluna)) << erro;
-  EXPECT_EQ(back, all);
+  const ConversaoCp1252 volta = Utf8ParaCp1252(Cp1252ParaUtf8(all));
+  ASSERT_TRUE(volta.texto) << volta.erro;
+  EXPECT_EQ(*volta.texto, all);
 }
 
 TEST(Cp1252, MapsTheWindowsSpecificRange) {
@@ -28,10 +27,9 @@ TEST(Cp1252, RejectsCharactersOutsideThePageAndBadUtf8WithTheirColumn) {
                         Case{"a\xC3", 2},            // cut sequence
                         Case{"\xC0\x80", 1},         // overlong
                         Case{"xy\xF0\x9F\x98\x80", 3}}) {  // emoji
-    std::string out, erro;
-    std::size_t coluna = 0;
-    EXPECT_FALSE(Utf8ParaCp1252(c.utf8, out, erro, coluna)) << c.utf8;
-    EXPECT_EQ(coluna, c.coluna) << c.utf8;
+    const ConversaoCp1252 r = Utf8ParaCp1252(c.utf8);
+    EXPECT_FALSE(r.texto) << c.utf8;
+    EXPECT_EQ(r.coluna, c.coluna) << c.utf8;
   }
 }
 

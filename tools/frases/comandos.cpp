@@ -189,14 +189,13 @@ int ComandoDraw(Runtime& rt, const std::string& arquivo, std::ostream& out,
 
 int ComandoDecode(const std::string& chaveUtf8, std::istream& in,
                   std::ostream& out, std::ostream& err) {
-  std::string chave, erro;
-  std::size_t coluna = 0;
-  if (!Utf8ParaCp1252(chaveUtf8, chave, erro, coluna)) {
-    err << "chave: " << erro << " (caractere " << coluna << ")\n";
+  const ConversaoCp1252 chave = Utf8ParaCp1252(chaveUtf8);
+  if (!chave.texto) {
+    err << "chave: " << chave.erro << " (caractere " << chave.coluna << ")\n";
     return kSaidaUso;
   }
   const std::string campo(std::istreambuf_iterator<char>(in), {});
-  out << Decifrar(campo, chave);
+  out << Decifrar(campo, *chave.texto);
   return kSaidaOk;
 }
 

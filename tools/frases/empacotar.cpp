@@ -11,10 +11,12 @@ namespace {
 
 bool ParaCp1252(std::string_view utf8, const char* campo, std::string& saida,
                 std::string& motivo) {
-  std::string erro;
-  std::size_t coluna = 0;
-  if (Utf8ParaCp1252(utf8, saida, erro, coluna)) return true;
-  motivo = erro + " no " + campo + " (caractere " + std::to_string(coluna) + ")";
+  const ConversaoCp1252 r = Utf8ParaCp1252(utf8);
+  if (r.texto) {
+    saida = *r.texto;
+    return true;
+  }
+  motivo = r.erro + " no " + campo + " (caractere " + std::to_string(r.coluna) + ")";
   return false;
 }
 
