@@ -75,31 +75,17 @@ float FrmMural::Top() const { return escala_.TwipsY(janelas_.RetanguloJanela(jan
 float FrmMural::Width() const { return escala_.TwipsX(janelas_.RetanguloJanela(janela_).w); }
 float FrmMural::Height() const { return escala_.TwipsY(janelas_.RetanguloJanela(janela_).h); }
 
-void FrmMural::SetLeft(float twips) {
-  Retangulo r = janelas_.RetanguloJanela(janela_);
-  r.x = escala_.Px(twips);
-  AplicarGeometria(r);
-}
+void FrmMural::SetLeft(float twips) { Mudar(&Retangulo::x, escala_.Px(twips)); }
+void FrmMural::SetTop(float twips) { Mudar(&Retangulo::y, escala_.Py(twips)); }
+void FrmMural::SetWidth(float twips) { Mudar(&Retangulo::w, escala_.Px(twips)); }
+void FrmMural::SetHeight(float twips) { Mudar(&Retangulo::h, escala_.Py(twips)); }
 
-void FrmMural::SetTop(float twips) {
+// One edge or size changes; the rest is where the window really is.
+void FrmMural::Mudar(int Retangulo::*campo, int pixels) {
   Retangulo r = janelas_.RetanguloJanela(janela_);
-  r.y = escala_.Py(twips);
-  AplicarGeometria(r);
+  r.*campo = pixels;
+  janelas_.MoverJanela(janela_, r);
 }
-
-void FrmMural::SetWidth(float twips) {
-  Retangulo r = janelas_.RetanguloJanela(janela_);
-  r.w = escala_.Px(twips);
-  AplicarGeometria(r);
-}
-
-void FrmMural::SetHeight(float twips) {
-  Retangulo r = janelas_.RetanguloJanela(janela_);
-  r.h = escala_.Py(twips);
-  AplicarGeometria(r);
-}
-
-void FrmMural::AplicarGeometria(const Retangulo& r) { janelas_.MoverJanela(janela_, r); }
 
 void FrmMural::SetVisible(bool visivel) {
   visivel_ = visivel;

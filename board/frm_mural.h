@@ -84,7 +84,7 @@ class FrmMural : public Formulario {
 
  private:
   void Arrastar();
-  void AplicarGeometria(const Retangulo& r);
+  void Mudar(int Retangulo::*campo, int pixels);
   Retangulo EmPixels(const AreaImagem& area) const;
 
   std::string gif_;

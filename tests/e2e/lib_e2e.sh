@@ -52,6 +52,16 @@ start_in() {
 
 inspect() { "$WINE" $BIN/quillora-inspetor.exe "$@" | tr -d '\r'; }
 
+# Installs the program ($1, the product unless told) with the shipped data,
+# starts it and waits for its board and its tray icon. Sets dir (its folder)
+# and report (the board's first report).
+start_program() {
+  dir=$(install_copy "" "${1:-$EXE}")
+  start_in "$dir"
+  report=$(inspect 60) || fail "no board: $report"
+  wait_for 20 has_tray_icon || fail "no icon in the tray"
+}
+
 # True when the board's report holds line $1 (for wait_for).
 board_has() { inspect | grep -qx "$1"; }
 board_lacks() { ! inspect | grep -qx "$1"; }

@@ -5,10 +5,7 @@
 # system sends after a popup menu closes) starts no drag.
 set -euo pipefail
 source "$(dirname "$0")/lib_e2e.sh"
-dir=$(install_copy)
-start_in "$dir"
-report=$(inspect 60) || fail "no board: $report"
-wait_for 20 has_tray_icon || fail "no tray icon"
+start_program
 width=$(field screen "$report" | cut -d' ' -f1)
 home="$((width - 355)) 0 $((width - 5)) 160"
 [ "$(board_rect)" = "$home" ] || fail "the board is not at its first place: $(board_rect)"

@@ -6,28 +6,22 @@
 set -euo pipefail
 source "$(dirname "$0")/lib_e2e.sh"
 
-start_ready() {
-  dir=$(install_copy "" "${1:-$EXE}")
-  start_in "$dir"
-  inspect 60 >/dev/null || fail "no board"
-  wait_for 20 has_tray_icon || fail "no tray icon"
-}
 ended() {
   wait_copies 0 30 || fail "$1: the program still runs"
   wait_for 10 no_tray_icon || fail "$1: the tray icon stayed"
   rm -rf "$dir"
 }
 
-start_ready
+start_program
 "$WINE" taskkill /IM Quillora.exe >/dev/null 2>&1
 ended "taskkill without /F"
 
-start_ready
+start_program
 answer=$(inspect --fim-de-sessao) || true
 [ "$(field query_answer "$answer")" = 1 ] || fail "the program refused the end of the session: $answer"
 ended "end of the session"
 
-start_ready $BIN/Quillora-teste.exe
+start_program $BIN/Quillora-teste.exe
 [ "$(inspect --com)" = "com=sta" ] || fail "the user-interface thread: $(inspect --com)"
 stop_wine
 rm -rf "$dir"

@@ -6,10 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib_e2e.sh"
 
-dir=$(install_copy)
-start_in "$dir"
-report=$(inspect 60) || fail "no board: $report"
-wait_for 20 has_tray_icon || fail "no icon in the tray"
+start_program
 import -window root "$SHOTS/quadro-tela.png"
 width=$(echo "$report" | awk '/^screen=/ {split($0, a, "[= ]"); print a[2]}')
 expect() { echo "$report" | grep -qx "$1" || fail "expected '$1' in: $report"; }

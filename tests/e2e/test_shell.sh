@@ -6,13 +6,10 @@ set -euo pipefail
 source "$(dirname "$0")/lib_e2e.sh"
 register_recorder
 
-dir=$(install_copy)
-start_in "$dir"
-report=$(inspect 60) || fail "no board: $report"
+start_program
 [ "$(field visible "$report")" = 1 ] || fail "board not visible"
 echo "$report" | grep -qx "host=1 visible=0" || fail "the host form must exist and stay hidden"
 read -r left top right bottom <<<"$(field rect "$report")"
-wait_for 20 has_tray_icon || fail "no icon in IceWM's tray"
 [ "$(tray_icon_count)" = 1 ] || fail "$(tray_icon_count) icons in the tray"
 read -r icon_x icon_y <<<"$(tray_icon_centre)"
 import -window root -crop 24x24+$((icon_x - 12))+$((icon_y - 12)) "$SHOTS/bandeja.png"

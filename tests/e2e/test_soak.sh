@@ -10,10 +10,7 @@ cliques=${QUILLORA_SOAK_CLIQUES:-1000}
 alternancias=${QUILLORA_SOAK_ALTERNANCIAS:-20}
 
 # The test build: the same program, which also reports its live objects.
-dir=$(install_copy "" $BIN/Quillora-teste.exe)
-start_in "$dir"
-inspect 60 >/dev/null || fail "no board"
-wait_for 20 has_tray_icon || fail "no tray icon"
+start_program $BIN/Quillora-teste.exe
 pid=$(pgrep -nf 'Quillora\.ex[e]')
 objects() { inspect --objetos | sed -n 's/^objects=//p'; }
 rss() { awk '/^VmRSS:/ {print $2}' "/proc/$pid/status"; }

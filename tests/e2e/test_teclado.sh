@@ -4,10 +4,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib_e2e.sh"
 register_recorder
-dir=$(install_copy)
-start_in "$dir"
-inspect 60 >/dev/null || fail "no board"
-wait_for 20 has_tray_icon || fail "no tray icon"
+start_program
 
 menu_key f
 got=$(recorded_line 1) || fail "F sent no suggestion"
