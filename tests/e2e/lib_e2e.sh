@@ -177,16 +177,19 @@ board_shot() { import -window root -crop 350x160+"$1"+"$2" "$3"; }
 # belongs; a release before the move began would leave the board glued to
 # the pointer.
 drag_board_to() {
-  local left top _ i dx dy
+  local left top _ i dx dy px=8 py=80 X Y SCREEN
   read -r left top _ _ <<<"$(board_rect)"
-  xdotool mousemove $((left + 8)) $((top + 80)) mousedown 1
+  # A press where the last drag let go, moments after, is a double click.
+  eval "$(xdotool getmouselocation --shell)"
+  [ $((X - left - px)) -eq 0 ] && [ $((Y - top - py)) -eq 0 ] && py=110
+  xdotool mousemove $((left + px)) $((top + py)) mousedown 1
   dx=$(( left < 500 ? 40 : -40 )) dy=$(( top < 300 ? 40 : -40 ))  # into the screen
   for i in $(seq 50); do
-    xdotool mousemove $((left + 8 + dx + i % 2)) $((top + 80 + dy))
+    xdotool mousemove $((left + px + dx + i % 2)) $((top + py + dy))
     board_has "rect=$((left + dx + i % 2)) $((top + dy)) $((left + dx + i % 2 + 350)) $((top + dy + 160))" && break
     sleep 0.1
   done
-  xdotool mousemove $(($1 + 8)) $(($2 + 80))
+  xdotool mousemove $(($1 + px)) $(($2 + py))
   wait_for 10 board_has "rect=$1 $2 $(($1 + 350)) $(($2 + 160))" || fail "the board did not follow the pointer to $1,$2: $(board_rect)"
   xdotool mouseup 1
 }
@@ -278,9 +281,16 @@ box_placed() {
 
 # Clicks the message box's OK once the box is placed.
 press_ok() {
-  wait_for 30 box_placed || return 1
+  if ! wait_for 30 box_placed; then
+    echo "the message box was never placed: $(inspect --botao-ok | tr '\n' ' ')" \
+      "$(xdotool search --onlyvisible --name '^Quillora 1.0$' getwindowgeometry 2>&1 | tr '\n' ' ')"
+    return 1
+  fi
   local x y
   read -r x y <<<"$(inspect --botao-ok | sed -n 's/^ok=//p')"
   xdotool mousemove "$x" "$y" click 1
-  wait_for 10 no_message_box
+  wait_for 10 no_message_box && return 0
+  import -window root "$SHOTS/caixa-nao-fechou.png"
+  echo "the click at $x,$y left the message box up (screenshot caixa-nao-fechou.png)"
+  return 1
 }
