@@ -32,6 +32,15 @@ int MensagemDoMouse(float x, float twipsPorPixel) {
   return static_cast<int>(std::trunc(numerador / divisor));
 }
 
+// With a whole factor the forms' decoding gives the message number itself.
+// With another (7.5 at 192 dots per inch) its roundings would spoil it (514
+// becomes 481), so the number is read back as it came, in the low 16 bits
+// of the callback's lParam, which X is in pixels.
+int MensagemDaBandeja(float x, float twipsPorPixel) {
+  if (twipsPorPixel == std::floor(twipsPorPixel)) return MensagemDoMouse(x, twipsPorPixel);
+  return static_cast<int>(std::lround(x / twipsPorPixel)) & 0xFFFF;
+}
+
 FrmPrincipal::FrmPrincipal(Runtime& rt, Tela& tela, Janelas& janelas, Shell& shell,
                            Aplicacao& app)
     : Formulario(janelas),
@@ -82,8 +91,7 @@ void FrmPrincipal::MouseMove(Controle /*c*/, int botoes, int shift, int x, int y
 // a loop of its own: tray clicks then start nothing until the program ends.
 void FrmPrincipal::Form_MouseMove(int /*botao*/, int /*shift*/, float x, float /*y*/) {
   if (cicloEmCurso_) return;
-  const Escala escala(tela_);
-  const int mensagem = MensagemDoMouse(x, static_cast<float>(escala.TwipsPorPixelX()));
+  const int mensagem = MensagemDaBandeja(x, Escala(tela_).TwipsPorPixelX());
   if (mensagem == kWmLButtonUp) MostrarFrase();
   if (mensagem == kWmRButtonUp) MostrarMenu();
 }

@@ -62,5 +62,7 @@ class FrmPrincipal : public Formulario {
 // The mouse message number that the tray callback's X encodes: both
 // values rounded half to even, then divided with truncation.
 int MensagemDoMouse(float x, float twipsPorPixel);
+// The same, where the factor is whole; otherwise X read back in pixels.
+int MensagemDaBandeja(float x, float twipsPorPixel);
 
 }  // namespace quillora

@@ -8,8 +8,8 @@ void CaixaImagem::Ajustar(const Escala& escala) {
     Width = escala.TwipsX(larguraImagem + 2 * borda);
     Height = escala.TwipsY(alturaImagem + 2 * borda);
   }
-  const auto tppX = static_cast<float>(escala.TwipsPorPixelX());
-  const auto tppY = static_cast<float>(escala.TwipsPorPixelY());
+  const float tppX = escala.TwipsPorPixelX();
+  const float tppY = escala.TwipsPorPixelY();
   const float internoX = Width / tppX - 2 * borda;
   const float internoY = Height / tppY - 2 * borda;
   const bool pixels = ScaleMode == 3;
