@@ -65,10 +65,11 @@ void FrmSobre::Mostrar() {
     janelas_.TrazerParaFrente(janela_);
     return;
   }
+  escala_ = Escala(tela_);
   janela_ = janelas_.CriarJanela(*this, TipoJanela::Dialogo, kTitulo,
                                  {0, 0, escala_.Px(kLarguraCliente), escala_.Py(kAlturaCliente)});
-  command1_ = janelas_.CriarBotao(janela_, kIdOkay, kOkay,
-                                  escala_.EmPixels(1200, 2160, 1575, 375), kSansSerif);
+  command1_ = janelas_.CriarBotao(janela_, kIdOkay, kOkay, RetanguloOkay(), kSansSerif,
+                                  escala_.PontosPorPolegadaY());
   Centralizar();
   modal_.Executar(janela_, command1_);
   janela_ = {};
@@ -81,6 +82,15 @@ void FrmSobre::Centralizar() {
   r.x = (tela_.LarguraPixels() - r.w) / 2;
   r.y = (tela_.AlturaPixels() - r.h) / 2;
   janelas_.MoverJanela(janela_, r);
+}
+
+Retangulo FrmSobre::RetanguloOkay() const { return escala_.EmPixels(1200, 2160, 1575, 375); }
+
+void FrmSobre::MudouEscala(int pontosPorPolegada, Retangulo sugerido) {
+  escala_ = Escala(pontosPorPolegada, pontosPorPolegada);
+  janelas_.MoverJanela(janela_, sugerido);
+  janelas_.AjustarBotao(command1_, RetanguloOkay(), kSansSerif, pontosPorPolegada);
+  janelas_.Redesenhar(janela_);
 }
 
 void FrmSobre::Command1_Click() {

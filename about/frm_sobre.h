@@ -49,9 +49,13 @@ class FrmSobre : public Formulario {
   void QueryUnload() override { Command1_Click(); }
   // Okay has the focus whenever the dialog is active.
   Hwnd ControleComFoco() const override { return command1_; }
+  // Dragged to a screen of another scale: where the system suggests, drawn
+  // for that scale.
+  void MudouEscala(int pontosPorPolegada, Retangulo sugerido) override;
 
  private:
   void Centralizar();
+  Retangulo RetanguloOkay() const;
 
   DialogoModal modal_;
   Hwnd janela_;

@@ -57,7 +57,8 @@ FrmPrincipal::FrmPrincipal(Runtime& rt, Tela& tela, Janelas& janelas, Shell& she
 
 void FrmPrincipal::Form_Load() {
   if (rt_.PrevInstance()) rt_.End();
-  icone_.AdicionarIconeBandeja(kDicaBandeja, janela_, shell_.IconeAplicacao());
+  const Hicon icone = shell_.IconeAplicacao(janelas_.PontosPorPolegada(janela_));
+  icone_.AdicionarIconeBandeja(kDicaBandeja, janela_, icone);
   MostrarFrase();
   visivelChecked = false;
 }
@@ -98,6 +99,10 @@ void FrmPrincipal::Form_MouseMove(int /*botao*/, int /*shift*/, float x, float /
 
 void FrmPrincipal::MensagemRegistrada(unsigned mensagem) {
   if (mensagem == taskbarCreated_) icone_.TaskbarCreated();
+}
+
+void FrmPrincipal::MudouEscala(int pontosPorPolegada, Retangulo /*sugerido*/) {
+  icone_.TrocarIcone(shell_.IconeAplicacao(pontosPorPolegada));
 }
 
 void FrmPrincipal::MostrarMenu() {

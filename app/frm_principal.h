@@ -42,6 +42,8 @@ class FrmPrincipal : public Formulario {
   // Manager) and the session's end leave the way the quit command does.
   void QueryUnload() override { Form_Unload(); }
   void FimDeSessao() override { Form_Unload(); }
+  // The screen's scale changed: the tray wants its icon at another size.
+  void MudouEscala(int pontosPorPolegada, Retangulo sugerido) override;
 
  private:
   void MostrarMenu();

@@ -45,6 +45,14 @@ void IconeBandeja::TaskbarCreated() {
   if (adicionado_) shell_.ShellNotifyIcon(MensagemIcone::kNimAdd, registro_);
 }
 
+void IconeBandeja::TrocarIcone(Hicon icone) {
+  if (!adicionado_ || icone == registro_.hIcon) return;
+  RemoverIconeBandeja();
+  registro_.hIcon = icone;
+  shell_.ShellNotifyIcon(MensagemIcone::kNimAdd, registro_);
+  adicionado_ = true;
+}
+
 std::array<std::uint8_t, 88> BytesAnsi32(const RegistroIcone& r) {
   std::array<std::uint8_t, 88> bytes{};
   Escrever32(bytes, 0, r.cbSize);

@@ -27,6 +27,9 @@ class IconeBandeja {
   void RemoverIconeBandeja();
   // The shell forgets its icons when the taskbar is re-created.
   void TaskbarCreated();
+  // Another image (the tray's icon size changed with the display scale):
+  // handed to the shell again, removed and added as a new icon.
+  void TrocarIcone(Hicon icone);
   const RegistroIcone& Registro() const { return registro_; }
 
  private:

@@ -8,6 +8,7 @@
 #include "app/recursos.h"
 #include "platform/instancia_unica.h"
 #include "platform/win32/apartamento_com.h"
+#include "platform/win32/icones_win32.h"
 #include "platform/win32/janelas_win32.h"
 #include "platform/win32/regioes_win32.h"
 #include "platform/win32/runtime_win32.h"
@@ -39,11 +40,6 @@ quillora::ResultadoMutex TomarMutex() {
                                       : quillora::ResultadoMutex::Criado;
 }
 
-HICON Icone(HINSTANCE instancia, int id, int lado) {
-  return static_cast<HICON>(
-      LoadImageW(instancia, MAKEINTRESOURCEW(id), IMAGE_ICON, lado, lado, LR_SHARED));
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
@@ -53,12 +49,10 @@ int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
   quillora::Win32Tela tela;
   quillora::Win32Texto texto;
   quillora::Win32Regioes regioes;
-  const HICON iconeAplicacao = LoadIconW(instancia, MAKEINTRESOURCEW(IDI_QUILLORA));
-  quillora::Win32Shell shell(iconeAplicacao);
-  quillora::Win32Janelas janelas(
-      instancia, texto, LoadCursorW(instancia, MAKEINTRESOURCEW(IDC_MAO)),
-      {iconeAplicacao, LoadIconW(instancia, MAKEINTRESOURCEW(IDI_SOBRE)),
-       Icone(instancia, IDI_SOBRE, GetSystemMetrics(SM_CXSMICON))});
+  quillora::IconesWin32 icones(instancia);
+  quillora::Win32Shell shell(icones, IDI_QUILLORA);
+  quillora::Win32Janelas janelas(instancia, texto, icones,
+                                 {IDI_QUILLORA, IDI_SOBRE, IDC_MAO, IDC_MAO_ESCALAS});
   quillora::Aplicacao app(rt, {tela, janelas, regioes, texto, shell},
                           Recurso(instancia, IDR_MURAL));
   app.Iniciar();

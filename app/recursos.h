@@ -4,3 +4,4 @@
 #define IDI_SOBRE 2
 #define IDR_MURAL 101
 #define IDC_MAO 102
+#define IDC_MAO_ESCALAS 103

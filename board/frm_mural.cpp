@@ -2,6 +2,8 @@
 
 #include "board/criar_regiao.h"
 #include "board/endereco_frase.h"
+#include "board/mural_arte.h"
+#include "board/posicionar_frase.h"
 #include "platform/abrir_documento.h"
 
 namespace quillora {
@@ -9,6 +11,10 @@ namespace {
 
 constexpr float kLarguraProjeto = 5325;
 constexpr float kAlturaProjeto = 2460;
+// The picture's size in twips: 350 x 160 pixels at 96 dots per inch.
+constexpr float kLarguraImagem = 5250;
+constexpr float kAlturaImagem = 2400;
+constexpr int kDpiProjeto = 96;
 constexpr char kDicaEmail[] = " Enviar Quillora por email.";
 constexpr char kDicaFechar[] = " Fechar esse janela.";
 
@@ -41,6 +47,18 @@ FrmMural::FrmMural(Tela& tela, Janelas& janelas, Regioes& regioes, Texto& texto,
   picFundo.BackColor = tela.CorSistema(CorDoSistema::FaceBotao);
   janela_ = janelas_.CriarJanela(*this, TipoJanela::Quadro, "",
                                  {0, 0, escala_.Px(kLarguraProjeto), escala_.Py(kAlturaProjeto)});
+  // Its screen may stand at another scale than the one the system started
+  // with (changed since the user signed in).
+  const int dpi = janelas_.PontosPorPolegada(janela_);
+  if (dpi != escala_.PontosPorPolegadaY()) {
+    escala_ = Escala(dpi, dpi);
+    Mudar(&Retangulo::w, escala_.Px(kLarguraProjeto));
+    Mudar(&Retangulo::h, escala_.Py(kAlturaProjeto));
+  }
+  DefinirDicas();
+}
+
+void FrmMural::DefinirDicas() {
   int id = 1;
   for (const AreaImagem* a : {&imgEmail, &imgFechar}) {
     janelas_.DefinirDica(janela_, id++, EmPixels(*a), a->ToolTipText);
@@ -52,11 +70,7 @@ void FrmMural::Form_Load(const std::function<void()>& carregarPrincipal) {
   picFundo.ScaleMode = 3;
   picFundo.Ajustar(escala_);
   picFundo.AutoRedraw = true;
-  if (const auto imagem = ComporGif(gif_, picFundo.BackColor)) {
-    picFundo.hDC = regioes_.CriarImagemPersistente(*imagem);
-    picFundo.larguraImagem = imagem->largura;
-    picFundo.alturaImagem = imagem->altura;
-  }
+  CarregarImagem();
   picFundo.AutoSize = true;
   picFundo.Ajustar(escala_);
   picFundo.BorderStyle = 0;
@@ -64,10 +78,49 @@ void FrmMural::Form_Load(const std::function<void()>& carregarPrincipal) {
   BorderStyle = 0;
   SetWidth(picFundo.Width);
   SetHeight(picFundo.Height);
-  const Hrgn regiao = CriarRegiao(regioes_, picFundo);
-  regioes_.SetWindowRgn(janela_, regiao, true);
+  Recortar();
   picFundo.ScaleMode = 1;
   picFundo.Ajustar(escala_);
+}
+
+// At the design's scale, the designed picture; at any other, the same
+// artwork drawn at that scale.
+void FrmMural::CarregarImagem() {
+  const bool projeto = escala_ == Escala(kDpiProjeto, kDpiProjeto);
+  const std::optional<Imagem> imagem =
+      projeto ? ComporGif(gif_, picFundo.BackColor)
+              : Compor(DesenharMural(escala_.Px(kLarguraImagem), escala_.Py(kAlturaImagem)),
+                       picFundo.BackColor);
+  if (!imagem) return;
+  picFundo.hDC = regioes_.CriarImagemPersistente(*imagem);
+  picFundo.larguraImagem = imagem->largura;
+  picFundo.alturaImagem = imagem->altura;
+}
+
+void FrmMural::Recortar() {
+  const int scaleMode = picFundo.ScaleMode;
+  picFundo.ScaleMode = 3;
+  picFundo.Ajustar(escala_);
+  const Hrgn regiao = CriarRegiao(regioes_, picFundo);
+  regioes_.SetWindowRgn(janela_, regiao, true);
+  picFundo.ScaleMode = scaleMode;
+  picFundo.Ajustar(escala_);
+}
+
+void FrmMural::MudouEscala(int pontosPorPolegada, Retangulo /*sugerido*/) {
+  if (escala_ == Escala(pontosPorPolegada, pontosPorPolegada)) return;
+  const Retangulo antes = janelas_.RetanguloJanela(janela_);
+  escala_ = Escala(pontosPorPolegada, pontosPorPolegada);
+  if (picFundo.hDC) regioes_.LiberarImagemPersistente(picFundo.hDC);
+  picFundo.hDC = {};
+  CarregarImagem();
+  picFundo.Ajustar(escala_);
+  janelas_.MoverJanela(janela_, {antes.x, antes.y, escala_.Px(picFundo.Width),
+                                 escala_.Py(picFundo.Height)});
+  Recortar();
+  DefinirDicas();
+  PosicionarFrase(*this);
+  janelas_.Redesenhar(janela_);
 }
 
 float FrmMural::Left() const { return escala_.TwipsX(janelas_.RetanguloJanela(janela_).x); }

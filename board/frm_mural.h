@@ -35,6 +35,9 @@ class FrmMural : public Formulario {
 
   // The load step; `carregarPrincipal` loads the host form first.
   void Form_Load(const std::function<void()>& carregarPrincipal);
+  // The board goes to a screen of another scale (or its screen's scale
+  // changes): drawn again for it, its top-left corner where it was.
+  void MudouEscala(int pontosPorPolegada, Retangulo sugerido) override;
 
   Hwnd hWnd() const { return janela_; }
   // The window's real place and size, read afresh: the user may drag it.
@@ -86,6 +89,10 @@ class FrmMural : public Formulario {
   void Arrastar();
   void Mudar(int Retangulo::*campo, int pixels);
   Retangulo EmPixels(const AreaImagem& area) const;
+  // The picture at the board's scale into the picture box.
+  void CarregarImagem();
+  void DefinirDicas();
+  void Recortar();
 
   std::string gif_;
   Hwnd janela_;

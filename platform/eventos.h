@@ -2,6 +2,7 @@
 // The small vocabulary of events that a window system delivers to a form's
 // window. The Win32 backend turns window messages into these; the simulator
 // makes them as the user's hand and the shell would.
+#include "platform/geometria.h"
 #include "platform/handles.h"
 
 namespace quillora {
@@ -24,6 +25,7 @@ struct Evento {
     ConsultaFimSessao,   // may the Windows session end?
     FimSessao,           // the Windows session ends
     MensagemRegistrada,  // a message registered by name arrived
+    MudarEscala,         // the window now stands at `pontosPorPolegada`
   };
   Tipo tipo;
   int botao = 0;
@@ -32,6 +34,8 @@ struct Evento {
   int x = 0, y = 0;
   int id = 0;
   unsigned mensagem = 0;
+  int pontosPorPolegada = 0;
+  Retangulo sugerido{};  // where the system would put the window for it
 };
 
 enum class Ponteiro { Padrao, Mao };

@@ -21,6 +21,7 @@ Resposta Formulario::Entregar(const Evento& e) {
     case Evento::Tipo::ConsultaFimSessao: r.fimPermitido = true; break;
     case Evento::Tipo::FimSessao: FimDeSessao(); break;
     case Evento::Tipo::MensagemRegistrada: MensagemRegistrada(e.mensagem); break;
+    case Evento::Tipo::MudarEscala: MudouEscala(e.pontosPorPolegada, e.sugerido); break;
   }
   return r;
 }

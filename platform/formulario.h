@@ -50,6 +50,9 @@ class Formulario {
   // activated; none for the window itself.
   virtual Hwnd ControleComFoco() const { return {}; }
   virtual void MensagemRegistrada(unsigned /*mensagem*/) {}
+  // The window was moved to a screen of another scale, or its screen's
+  // scale changed.
+  virtual void MudouEscala(int /*pontosPorPolegada*/, Retangulo /*sugerido*/) {}
 
   // For a handler that has started the system's caption move: the move
   // took the button's release, which the form will never see.

@@ -26,4 +26,14 @@ std::optional<Imagem> ComporGif(std::string_view gif, Cor fundo) {
   return saida;
 }
 
+Imagem Compor(const ImagemIndexada& imagem, Cor fundo) {
+  Imagem saida{imagem.largura, imagem.altura, {}};
+  saida.pixels.reserve(imagem.indices.size());
+  for (const std::uint8_t i : imagem.indices) {
+    const CorPaleta& c = imagem.paleta[i];
+    saida.pixels.push_back(i == imagem.transparente ? fundo : Rgb(c.r, c.g, c.b));
+  }
+  return saida;
+}
+
 }  // namespace quillora

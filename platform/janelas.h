@@ -38,6 +38,9 @@ class Janelas {
   // The window's place and size on the screen, frame included.
   virtual void MoverJanela(Hwnd janela, Retangulo r) = 0;
   virtual Retangulo RetanguloJanela(Hwnd janela) = 0;
+  // The scale the window stands at: its screen's, which may differ from the
+  // one the system started with.
+  virtual int PontosPorPolegada(Hwnd janela) = 0;
   virtual void MostrarJanela(Hwnd janela, bool visivel) = 0;
   virtual void Redesenhar(Hwnd janela) = 0;
   virtual int SetWindowPos(Hwnd janela, InserirApos depoisDe, int x, int y, int cx, int cy,
@@ -51,9 +54,14 @@ class Janelas {
   virtual void LacoModal(Hwnd janela) = 0;
   virtual void DarFoco(Hwnd controle) = 0;
 
+  // A push button, its font at the given dots per inch; placed again at
+  // another scale.
   virtual Hwnd CriarBotao(Hwnd pai, int id, const std::string& legenda, Retangulo r,
-                          const Fonte& fonte) = 0;
-  // A tooltip over a rectangle of the window's client area.
+                          const Fonte& fonte, int pontosPorPolegada) = 0;
+  virtual void AjustarBotao(Hwnd botao, Retangulo r, const Fonte& fonte,
+                            int pontosPorPolegada) = 0;
+  // A tooltip over a rectangle of the window's client area; the same `id`
+  // again moves it.
   virtual void DefinirDica(Hwnd janela, int id, Retangulo r, const std::string& texto) = 0;
 
   virtual void ReleaseCapture() = 0;

@@ -11,8 +11,9 @@ enum class ModoCombinacao { kRgnOr };
 class Regioes {
  public:
   virtual ~Regioes() = default;
-  // A device context holding the picture.
+  // A device context holding the picture, until it is let go.
   virtual Hdc CriarImagemPersistente(const Imagem& imagem) = 0;
+  virtual void LiberarImagemPersistente(Hdc dc) = 0;
   virtual Cor GetPixel(Hdc dc, int x, int y) = 0;
   virtual Hrgn CreateRectRgn(int esquerda, int topo, int direita, int base) = 0;
   virtual int CombineRgn(Hrgn destino, Hrgn a, Hrgn b, ModoCombinacao modo) = 0;

@@ -12,11 +12,14 @@ void Rotulo::SetWidth(float twips) {
   AjustarAltura();
 }
 
-float Rotulo::AlturaLinhaTwips() const { return escala_.TwipsY(texto_.AlturaLinha(Font)); }
+float Rotulo::AlturaLinhaTwips() const {
+  return escala_.TwipsY(texto_.AlturaLinha(Font, escala_.PontosPorPolegadaY()));
+}
 
 void Rotulo::AjustarAltura() {
   if (!AutoSize || !WordWrap) return;
-  Height = escala_.TwipsY(texto_.AlturaTexto(Caption, Font, escala_.Px(Width)));
+  Height = escala_.TwipsY(
+      texto_.AlturaTexto(Caption, Font, escala_.PontosPorPolegadaY(), escala_.Px(Width)));
 }
 
 }  // namespace quillora

@@ -28,6 +28,7 @@ class Rotulo {
   float AlturaLinhaTwips() const;
   // The label's rectangle in client pixels.
   Retangulo EmPixels() const { return escala_.EmPixels(Left, Top, Width, Height); }
+  const Escala& escala() const { return escala_; }
 
  private:
   void AjustarAltura();

@@ -33,8 +33,9 @@ class Shell {
  public:
   virtual ~Shell() = default;
   virtual int ShellNotifyIcon(MensagemIcone mensagem, const RegistroIcone& registro) = 0;
-  // The application icon, as the tray shows it.
-  virtual Hicon IconeAplicacao() = 0;
+  // The application icon at the tray's size for the dots per inch, from
+  // its image nearest that size, scaled down smoothly.
+  virtual Hicon IconeAplicacao(int pontosPorPolegada) = 0;
   // Pops the menu up at the pointer; the index picked, nothing when dismissed.
   virtual std::optional<int> MostrarMenu(Hwnd dono, const std::vector<ItemMenu>& itens) = 0;
   // Opens a Windows-1252 document (an address) with its default program.

@@ -15,13 +15,15 @@ struct Fonte {
 
 enum class Alinhamento { Esquerda, Direita, Centro };
 
+// Fonts are made for the dots per inch of the window that shows them.
 class Texto {
  public:
   virtual ~Texto() = default;
   // Height in pixels of Windows-1252 `texto` wrapped at `largura` pixels.
-  virtual int AlturaTexto(const std::string& texto, const Fonte& fonte, int largura) = 0;
+  virtual int AlturaTexto(const std::string& texto, const Fonte& fonte, int pontosPorPolegada,
+                          int largura) = 0;
   // Height in pixels of one line of the font.
-  virtual int AlturaLinha(const Fonte& fonte) = 0;
+  virtual int AlturaLinha(const Fonte& fonte, int pontosPorPolegada) = 0;
 };
 
 }  // namespace quillora

@@ -114,6 +114,14 @@ void SimPlataforma::NotificarBandeja(unsigned mensagemDoMouse) {
   }
 }
 
+void SimPlataforma::MudarEscala(Hwnd janela, int pontosPorPolegada, Retangulo sugerido) {
+  Janela(janela).dpi = pontosPorPolegada;
+  Evento e{Evento::Tipo::MudarEscala};
+  e.pontosPorPolegada = pontosPorPolegada;
+  e.sugerido = sugerido;
+  Enviar(janela, e);
+}
+
 void SimPlataforma::RecriarBarraDeTarefas() {
   icones.clear();
   std::vector<Hwnd> todas;

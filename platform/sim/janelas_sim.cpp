@@ -17,6 +17,7 @@ Hwnd SimPlataforma::CriarJanela(Formulario& dono, TipoJanela tipo, const std::st
   j.tipo = tipo;
   j.titulo = titulo;
   j.x = r.x, j.y = r.y, j.w = r.w, j.h = r.h;
+  j.dpi = dpiNovasJanelas;
   if (tipo != TipoJanela::Oculta) ordemZ.push_back(janela);
   chamadas.push_back(chamada::CreateWindow{janela, tipo, r});
   return janela;
@@ -38,6 +39,11 @@ void SimPlataforma::MoverJanela(Hwnd janela, Retangulo r) {
 Retangulo SimPlataforma::RetanguloJanela(Hwnd janela) {
   const JanelaSim& j = janelas.at(janela);
   return {j.x, j.y, j.w, j.h};
+}
+
+int SimPlataforma::PontosPorPolegada(Hwnd janela) {
+  const int dpi = janelas.at(janela).dpi;
+  return dpi > 0 ? dpi : dpiY;
 }
 
 void SimPlataforma::MostrarJanela(Hwnd janela, bool visivel) {
@@ -106,13 +112,30 @@ void SimPlataforma::DarFoco(Hwnd controle) {
 }
 
 Hwnd SimPlataforma::CriarBotao(Hwnd pai, int id, const std::string& legenda, Retangulo r,
-                               const Fonte& fonte) {
+                               const Fonte& fonte, int pontosPorPolegada) {
   const Hwnd botao{proximo_++};
-  botoes.push_back({botao, pai, id, legenda, r, fonte});
+  botoes.push_back({botao, pai, id, legenda, r, fonte, pontosPorPolegada});
   return botao;
 }
 
+void SimPlataforma::AjustarBotao(Hwnd botao, Retangulo r, const Fonte& fonte,
+                                 int pontosPorPolegada) {
+  for (Botao& b : botoes) {
+    if (b.janela != botao) continue;
+    b.r = r;
+    b.fonte = fonte;
+    b.pontosPorPolegada = pontosPorPolegada;
+  }
+}
+
 void SimPlataforma::DefinirDica(Hwnd janela, int id, Retangulo r, const std::string& texto) {
+  for (Dica& d : dicas) {
+    if (d.janela == janela && d.id == id) {
+      d.r = r;
+      d.texto = texto;
+      return;
+    }
+  }
   dicas.push_back({janela, id, r, texto});
 }
 

@@ -39,6 +39,7 @@ struct JanelaSim {
   bool topmost = false;
   bool temRegiao = false;
   std::vector<RetanguloSim> regiao;  // the union of these rectangles
+  int dpi = 0;  // its screen's scale; 0: the system's
 };
 
 class SimPlataforma : public Tela, public Janelas, public Regioes, public Texto, public Shell {
@@ -46,9 +47,10 @@ class SimPlataforma : public Tela, public Janelas, public Regioes, public Texto,
   // --- what a test sets up ---
   int larguraTela = 1024, alturaTela = 768;
   int dpiX = 96, dpiY = 96;
+  int dpiNovasJanelas = 0;  // the scale new windows stand at; 0: dpiY
   Cor faceBotao = Rgb(240, 240, 240);
-  int larguraCaractere = 7;  // pixels per character
-  int alturaLinhaPx = 16;
+  int larguraCaractere = 7;  // pixels per character at 96 dots per inch
+  int alturaLinhaPx = 16;    // and of a line
   unsigned taskbarCreated = 0xC0DE;
   std::deque<std::optional<int>> escolhasMenu;  // what the user picks, in order (nothing dismisses)
   // What the user does while a modal window is open; it receives the window.
@@ -72,6 +74,7 @@ class SimPlataforma : public Tela, public Janelas, public Regioes, public Texto,
     std::string legenda;
     Retangulo r;
     Fonte fonte;
+    int pontosPorPolegada;
   };
   std::vector<Botao> botoes;
   struct Dica {
@@ -83,7 +86,7 @@ class SimPlataforma : public Tela, public Janelas, public Regioes, public Texto,
   std::vector<Dica> dicas;
 
   bool RegiaoContem(Hwnd janela, int x, int y) const;
-  int LinhasDoTexto(const std::string& texto, int largura) const;
+  int LinhasDoTexto(const std::string& texto, int pontosPorPolegada, int largura) const;
   JanelaSim& Janela(Hwnd h) { return janelas.at(h); }
 
   // --- what the user and the shell do ---
@@ -110,6 +113,9 @@ class SimPlataforma : public Tela, public Janelas, public Regioes, public Texto,
   void NotificarBandeja(unsigned mensagemDoMouse);
   // The shell restarts: it forgets the icons and says "TaskbarCreated".
   void RecriarBarraDeTarefas();
+  // The window goes to a screen of another scale (or its screen changes
+  // scale); the system suggests where it should stand.
+  void MudarEscala(Hwnd janela, int pontosPorPolegada, Retangulo sugerido);
 
   // Tela
   int LarguraPixels() override { return larguraTela; }
@@ -124,6 +130,7 @@ class SimPlataforma : public Tela, public Janelas, public Regioes, public Texto,
   void DestruirJanela(Hwnd janela) override;
   void MoverJanela(Hwnd janela, Retangulo r) override;
   Retangulo RetanguloJanela(Hwnd janela) override;
+  int PontosPorPolegada(Hwnd janela) override;
   void MostrarJanela(Hwnd janela, bool visivel) override;
   void Redesenhar(Hwnd) override {}
   int SetWindowPos(Hwnd janela, InserirApos depoisDe, int x, int y, int cx, int cy,
@@ -133,8 +140,9 @@ class SimPlataforma : public Tela, public Janelas, public Regioes, public Texto,
   void Habilitar(Hwnd janela) override;
   void LacoModal(Hwnd janela) override;
   void DarFoco(Hwnd controle) override;
-  Hwnd CriarBotao(Hwnd pai, int id, const std::string& legenda, Retangulo r,
-                  const Fonte& fonte) override;
+  Hwnd CriarBotao(Hwnd pai, int id, const std::string& legenda, Retangulo r, const Fonte& fonte,
+                  int pontosPorPolegada) override;
+  void AjustarBotao(Hwnd botao, Retangulo r, const Fonte& fonte, int pontosPorPolegada) override;
   void DefinirDica(Hwnd janela, int id, Retangulo r, const std::string& texto) override;
   void ReleaseCapture() override;
   long EnviarMensagem(Hwnd janela, MensagemJanela mensagem, AreaJanela area, long l) override;
@@ -143,19 +151,26 @@ class SimPlataforma : public Tela, public Janelas, public Regioes, public Texto,
 
   // Regioes
   Hdc CriarImagemPersistente(const Imagem& imagem) override;
+  void LiberarImagemPersistente(Hdc dc) override { imagens_.erase(dc); }
+  int ImagensVivas() const { return static_cast<int>(imagens_.size()); }
+  const Imagem& ImagemDe(Hdc dc) const { return imagens_.at(dc); }
   Cor GetPixel(Hdc dc, int x, int y) override;
   Hrgn CreateRectRgn(int esquerda, int topo, int direita, int base) override;
   int CombineRgn(Hrgn destino, Hrgn a, Hrgn b, ModoCombinacao modo) override;
   bool DeleteObject(Hrgn regiao) override;
   int SetWindowRgn(Hwnd janela, Hrgn regiao, bool redesenhar) override;
 
-  // Texto
-  int AlturaTexto(const std::string& texto, const Fonte& fonte, int largura) override;
-  int AlturaLinha(const Fonte&) override { return alturaLinhaPx; }
+  // Texto: the characters and lines grow with the dots per inch.
+  int AlturaTexto(const std::string& texto, const Fonte& fonte, int pontosPorPolegada,
+                  int largura) override;
+  int AlturaLinha(const Fonte& fonte, int pontosPorPolegada) override;
 
   // Shell
   int ShellNotifyIcon(MensagemIcone mensagem, const RegistroIcone& registro) override;
-  Hicon IconeAplicacao() override { return Hicon{0x1C0}; }
+  // A handle of its own for each size.
+  Hicon IconeAplicacao(int pontosPorPolegada) override {
+    return Hicon{0x10000 + static_cast<std::uintptr_t>(pontosPorPolegada)};
+  }
   std::optional<int> MostrarMenu(Hwnd dono, const std::vector<ItemMenu>& itens) override;
   void AbrirNoShell(Hwnd dono, const std::string& arquivo, const std::string& pasta,
                     int mostrar) override;

@@ -1,13 +1,23 @@
 // The simulator's text: a fixed width per character, wrapped at spaces.
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 
 #include "platform/sim/plataforma_sim.h"
 
 namespace quillora {
 
-int SimPlataforma::LinhasDoTexto(const std::string& texto, int largura) const {
-  const int porLinha = std::max(1, largura / larguraCaractere);
+namespace {
+
+int NaEscala(int pixels, int pontosPorPolegada) {
+  return static_cast<int>(std::lround(pixels * pontosPorPolegada / 96.0));
+}
+
+}  // namespace
+
+int SimPlataforma::LinhasDoTexto(const std::string& texto, int pontosPorPolegada,
+                                 int largura) const {
+  const int porLinha = std::max(1, largura / NaEscala(larguraCaractere, pontosPorPolegada));
   std::istringstream palavras(texto);
   std::string palavra;
   int linhas = 1, usado = 0;
@@ -23,8 +33,13 @@ int SimPlataforma::LinhasDoTexto(const std::string& texto, int largura) const {
   return linhas;
 }
 
-int SimPlataforma::AlturaTexto(const std::string& texto, const Fonte&, int largura) {
-  return LinhasDoTexto(texto, largura) * alturaLinhaPx;
+int SimPlataforma::AlturaTexto(const std::string& texto, const Fonte& fonte,
+                               int pontosPorPolegada, int largura) {
+  return LinhasDoTexto(texto, pontosPorPolegada, largura) * AlturaLinha(fonte, pontosPorPolegada);
+}
+
+int SimPlataforma::AlturaLinha(const Fonte&, int pontosPorPolegada) {
+  return NaEscala(alturaLinhaPx, pontosPorPolegada);
 }
 
 }  // namespace quillora

@@ -53,6 +53,13 @@ std::optional<Evento> EventoDaMensagem(UINT mensagem, WPARAM wParam, LPARAM lPar
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) return std::nullopt;
       return Evento{T::Ativar};
+    case WM_DPICHANGED: {
+      Evento e{T::MudarEscala};
+      e.pontosPorPolegada = HIWORD(wParam);
+      const auto* r = reinterpret_cast<const RECT*>(lParam);
+      e.sugerido = {r->left, r->top, r->right - r->left, r->bottom - r->top};
+      return e;
+    }
     case WM_QUERYENDSESSION: return Evento{T::ConsultaFimSessao};
     case WM_ENDSESSION:
       if (!wParam) return std::nullopt;

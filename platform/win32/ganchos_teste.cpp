@@ -17,6 +17,17 @@ LRESULT Apartamento() {
   return tipo == APTTYPE_STA || tipo == APTTYPE_MAINSTA ? 1 : 2;
 }
 
+// The width in pixels of the pointer the program shows now.
+LRESULT LadoPonteiro() {
+  ICONINFO info{};
+  if (!GetIconInfo(GetCursor(), &info)) return 0;
+  BITMAP mascara{};
+  GetObjectW(info.hbmMask, sizeof mascara, &mascara);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  return mascara.bmWidth;
+}
+
 }  // namespace
 
 GanchosTeste::GanchosTeste() {
@@ -24,6 +35,7 @@ GanchosTeste::GanchosTeste() {
   objetosVivos_ = RegisterWindowMessageW(L"Quillora.ObjetosVivos");
   apartamento_ = RegisterWindowMessageW(L"Quillora.ApartamentoCom");
   ativacoes_ = RegisterWindowMessageW(L"Quillora.AtivacoesQuadro");
+  ponteiro_ = RegisterWindowMessageW(L"Quillora.LadoPonteiro");
 #endif
 }
 
@@ -32,6 +44,7 @@ std::optional<LRESULT> GanchosTeste::Responder(UINT mensagem) const {
   if (mensagem == objetosVivos_) return ObjetosVivos();
   if (mensagem == apartamento_) return Apartamento();
   if (mensagem == ativacoes_) return ativacoesQuadro_;
+  if (mensagem == ponteiro_) return LadoPonteiro();
   return std::nullopt;
 }
 

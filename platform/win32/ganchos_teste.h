@@ -20,6 +20,7 @@ class GanchosTeste {
   UINT objetosVivos_ = 0;   // "Quillora.ObjetosVivos": GDI and USER objects alive
   UINT apartamento_ = 0;    // "Quillora.ApartamentoCom": 1 STA entered, 2 MTA, 0 none
   UINT ativacoes_ = 0;      // "Quillora.AtivacoesQuadro": times the board was activated
+  UINT ponteiro_ = 0;       // "Quillora.LadoPonteiro": width of the pointer now shown
   int ativacoesQuadro_ = 0;
 };
 

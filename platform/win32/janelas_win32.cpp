@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/formulario.h"
+#include "platform/win32/dpi_win32.h"
 #include "platform/win32/eventos_win32.h"
 #include "platform/win32/largo.h"
 #include "platform/win32/objetos_win32.h"
@@ -68,8 +69,8 @@ BOOL CALLBACK DesabilitarOutra(HWND hwnd, LPARAM lParam) {
 
 }  // namespace
 
-JanelaWin32::JanelaWin32(Win32Janelas& sistema, Formulario& dono)
-    : sistema_(sistema), dono_(dono) {
+JanelaWin32::JanelaWin32(Win32Janelas& sistema, Formulario& dono, TipoJanela tipo)
+    : sistema_(sistema), dono_(dono), tipo_(tipo) {
   ObjetoCriado();
 }
 
@@ -101,6 +102,9 @@ LRESULT JanelaWin32::Tratar(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT JanelaWin32::OnEvento(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                               const Evento& e) {
   if (e.tipo == Evento::Tipo::Ativar) sistema_.Ganchos().JanelaAtivada(hwnd, kClasseQuadro);
+  if (e.tipo == Evento::Tipo::MudarEscala && tipo_ == TipoJanela::Dialogo) {
+    sistema_.DefinirIcones(hwnd);
+  }
   const Resposta r = dono_.Entregar(e);
   switch (e.tipo) {
     case Evento::Tipo::Ativar:
@@ -143,13 +147,13 @@ bool JanelaWin32::OnCursor(HWND hwnd) {
   Evento e{Evento::Tipo::PerguntarPonteiro};
   e.x = p.x, e.y = p.y;
   const bool mao = dono_.Entregar(e).ponteiro == Ponteiro::Mao;
-  SetCursor(mao ? sistema_.Mao() : LoadCursorW(nullptr, IDC_ARROW));
+  SetCursor(mao ? sistema_.Mao(PontosPorPolegadaDaJanela(hwnd)) : LoadCursorW(nullptr, IDC_ARROW));
   return true;
 }
 
-Win32Janelas::Win32Janelas(HINSTANCE instancia, Win32Texto& texto, HCURSOR mao,
-                           const IconesJanelas& icones)
-    : instancia_(instancia), texto_(texto), mao_(mao) {
+Win32Janelas::Win32Janelas(HINSTANCE instancia, Win32Texto& texto, IconesWin32& icones,
+                           const RecursosJanelas& recursos)
+    : instancia_(instancia), texto_(texto), icones_(icones), recursos_(recursos) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
   WNDCLASSEXW wc{};
@@ -158,7 +162,7 @@ Win32Janelas::Win32Janelas(HINSTANCE instancia, Win32Texto& texto, HCURSOR mao,
   wc.hInstance = instancia_;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = kClassePrincipal;
-  wc.hIcon = icones.aplicacao;
+  wc.hIcon = LoadIconW(instancia_, MAKEINTRESOURCEW(recursos.iconeAplicacao));
   RegisterClassExW(&wc);
   // The board and the dialog tell a double click from two clicks.
   wc.style = CS_DBLCLKS;
@@ -166,8 +170,8 @@ Win32Janelas::Win32Janelas(HINSTANCE instancia, Win32Texto& texto, HCURSOR mao,
   wc.lpszClassName = kClasseQuadro;
   RegisterClassExW(&wc);
   wc.lpszClassName = kClasseSobre;
-  wc.hIcon = icones.sobre;
-  wc.hIconSm = icones.sobrePequeno;  // its own 16 x 16 image, not the large one shrunk
+  wc.hIcon = icones_.Icone(recursos.iconeSobre, GetSystemMetrics(SM_CXICON));
+  wc.hIconSm = icones_.Icone(recursos.iconeSobre, GetSystemMetrics(SM_CXSMICON));
   RegisterClassExW(&wc);
 }
 
@@ -179,12 +183,30 @@ Hwnd Win32Janelas::CriarJanela(Formulario& dono, TipoJanela tipo, const std::str
                                Retangulo r) {
   const Classe c = ClasseDe(tipo);
   const RECT e = Exterior(tipo, c, r);
-  auto objeto = std::make_unique<JanelaWin32>(*this, dono);
+  auto objeto = std::make_unique<JanelaWin32>(*this, dono, tipo);
   HWND hwnd = CreateWindowExW(c.estiloEx, c.nome, Largo(titulo).c_str(), c.estilo, e.left, e.top,
                               e.right, e.bottom, nullptr, nullptr, instancia_, objeto.get());
   if (hwnd == nullptr) return {};
   janelas_[hwnd] = std::move(objeto);
+  if (tipo == TipoJanela::Dialogo) DefinirIcones(hwnd);
   return DoHwnd(hwnd);
+}
+
+// Its own images for the sizes the system asks at the window's scale, not
+// the nearest one stretched.
+void Win32Janelas::DefinirIcones(HWND janela) {
+  const int dpi = PontosPorPolegadaDaJanela(janela);
+  const int id = recursos_.iconeSobre;
+  const HICON pequeno = icones_.Icone(id, MetricaParaDpi(SM_CXSMICON, dpi));
+  const HICON grande = icones_.Icone(id, MetricaParaDpi(SM_CXICON, dpi));
+  SendMessageW(janela, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pequeno));
+  SendMessageW(janela, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(grande));
+}
+
+HCURSOR Win32Janelas::Mao(int pontosPorPolegada) {
+  const int lado = MetricaParaDpi(SM_CXCURSOR, pontosPorPolegada);
+  if (lado <= 32) return LoadCursorW(instancia_, MAKEINTRESOURCEW(recursos_.mao));
+  return icones_.Cursor(recursos_.maoEscalas, lado);
 }
 
 void Win32Janelas::Esquecer(HWND janela) {
@@ -203,6 +225,10 @@ Retangulo Win32Janelas::RetanguloJanela(Hwnd janela) {
   RECT r{};
   GetWindowRect(Janela(janela), &r);
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+int Win32Janelas::PontosPorPolegada(Hwnd janela) {
+  return PontosPorPolegadaDaJanela(Janela(janela));
 }
 
 void Win32Janelas::MostrarJanela(Hwnd janela, bool visivel) {
@@ -256,13 +282,21 @@ void Win32Janelas::LacoModal(Hwnd janela) {
 void Win32Janelas::DarFoco(Hwnd controle) { SetFocus(Janela(controle)); }
 
 Hwnd Win32Janelas::CriarBotao(Hwnd pai, int id, const std::string& legenda, Retangulo r,
-                              const Fonte& fonte) {
+                              const Fonte& fonte, int pontosPorPolegada) {
   HWND botao = CreateWindowExW(0, L"BUTTON", Largo(legenda).c_str(),
                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, r.x, r.y, r.w,
                                r.h, Janela(pai), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                instancia_, nullptr);
-  SendMessageW(botao, WM_SETFONT, reinterpret_cast<WPARAM>(texto_.FonteGdi(fonte)), FALSE);
+  const HFONT f = texto_.FonteGdi(fonte, pontosPorPolegada);
+  SendMessageW(botao, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
   return DoHwnd(botao);
+}
+
+void Win32Janelas::AjustarBotao(Hwnd botao, Retangulo r, const Fonte& fonte,
+                                int pontosPorPolegada) {
+  const HFONT f = texto_.FonteGdi(fonte, pontosPorPolegada);
+  SendMessageW(Janela(botao), WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
+  MoveWindow(Janela(botao), r.x, r.y, r.w, r.h, TRUE);
 }
 
 void Win32Janelas::DefinirDica(Hwnd janela, int id, Retangulo r, const std::string& texto) {
@@ -281,6 +315,7 @@ void Win32Janelas::DefinirDica(Hwnd janela, int id, Retangulo r, const std::stri
   ti.uId = static_cast<UINT_PTR>(id);
   ti.rect = {r.x, r.y, r.x + r.w, r.y + r.h};
   ti.lpszText = largo.data();
+  SendMessageW(dica, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));  // the same id again moves it
   SendMessageW(dica, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 

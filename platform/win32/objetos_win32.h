@@ -48,6 +48,35 @@ class Gdi {
   H objeto_ = nullptr;
 };
 
+// An icon or cursor made by the program (not a shared one).
+template <typename H, BOOL(WINAPI* Destruir)(H)>
+class ObjetoUsuario {
+ public:
+  ObjetoUsuario() = default;
+  explicit ObjetoUsuario(H objeto) : objeto_(objeto) {
+    if (objeto_ != nullptr) ObjetoCriado();
+  }
+  ~ObjetoUsuario() {
+    if (objeto_ != nullptr && Destruir(objeto_)) ObjetoLiberado();
+  }
+  ObjetoUsuario(ObjetoUsuario&& outro) noexcept : objeto_(std::exchange(outro.objeto_, nullptr)) {}
+  ObjetoUsuario& operator=(ObjetoUsuario&& outro) noexcept {
+    std::swap(objeto_, outro.objeto_);
+    return *this;
+  }
+  ObjetoUsuario(const ObjetoUsuario&) = delete;
+  ObjetoUsuario& operator=(const ObjetoUsuario&) = delete;
+
+  H get() const { return objeto_; }
+  explicit operator bool() const { return objeto_ != nullptr; }
+
+ private:
+  H objeto_ = nullptr;
+};
+
+using IconeProprio = ObjetoUsuario<HICON, DestroyIcon>;
+using CursorProprio = ObjetoUsuario<HCURSOR, DestroyCursor>;
+
 // The screen's device context, released when the guard goes.
 class DcDaTela {
  public:

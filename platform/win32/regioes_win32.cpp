@@ -44,6 +44,12 @@ Hdc Win32Regioes::CriarImagemPersistente(const Imagem& imagem) {
   return dc;
 }
 
+void Win32Regioes::LiberarImagemPersistente(Hdc dc) {
+  std::erase_if(imagens_, [dc](const std::unique_ptr<ImagemPersistente>& p) {
+    return p->dc.get() == Dc(dc);
+  });
+}
+
 Cor Win32Regioes::GetPixel(Hdc dc, int x, int y) { return ::GetPixel(Dc(dc), x, y); }
 
 Hrgn Win32Regioes::CreateRectRgn(int esquerda, int topo, int direita, int base) {

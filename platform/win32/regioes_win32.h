@@ -20,6 +20,7 @@ class Win32Regioes : public Regioes {
   Win32Regioes& operator=(const Win32Regioes&) = delete;
 
   Hdc CriarImagemPersistente(const Imagem& imagem) override;
+  void LiberarImagemPersistente(Hdc dc) override;
   Cor GetPixel(Hdc dc, int x, int y) override;
   Hrgn CreateRectRgn(int esquerda, int topo, int direita, int base) override;
   int CombineRgn(Hrgn destino, Hrgn a, Hrgn b, ModoCombinacao modo) override;

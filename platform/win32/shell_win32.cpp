@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "platform/win32/dpi_win32.h"
 #include "platform/win32/largo.h"
 #include "platform/win32/objetos_win32.h"
 
@@ -33,8 +34,9 @@ int Win32Shell::ShellNotifyIcon(MensagemIcone mensagem, const RegistroIcone& r) 
   return Shell_NotifyIconA(mensagem == MensagemIcone::kNimAdd ? NIM_ADD : NIM_DELETE, &nid);
 }
 
-Hicon Win32Shell::IconeAplicacao() {
-  return Hicon{reinterpret_cast<std::uintptr_t>(iconeAplicacao_)};
+Hicon Win32Shell::IconeAplicacao(int pontosPorPolegada) {
+  const HICON icone = icones_.Icone(idIcone_, MetricaParaDpi(SM_CXSMICON, pontosPorPolegada));
+  return Hicon{reinterpret_cast<std::uintptr_t>(icone)};
 }
 
 // The host is brought to the foreground first and sent a null message

@@ -4,20 +4,22 @@
 #include <windows.h>
 
 #include "platform/shell.h"
+#include "platform/win32/icones_win32.h"
 
 namespace quillora {
 
 class Win32Shell : public Shell {
  public:
-  explicit Win32Shell(HICON iconeAplicacao) : iconeAplicacao_(iconeAplicacao) {}
+  Win32Shell(IconesWin32& icones, int idIcone) : icones_(icones), idIcone_(idIcone) {}
   int ShellNotifyIcon(MensagemIcone mensagem, const RegistroIcone& registro) override;
-  Hicon IconeAplicacao() override;
+  Hicon IconeAplicacao(int pontosPorPolegada) override;
   std::optional<int> MostrarMenu(Hwnd dono, const std::vector<ItemMenu>& itens) override;
   void AbrirNoShell(Hwnd dono, const std::string& arquivo, const std::string& pasta,
                     int mostrar) override;
 
  private:
-  HICON iconeAplicacao_;
+  IconesWin32& icones_;
+  int idIcone_;
 };
 
 }  // namespace quillora

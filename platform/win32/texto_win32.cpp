@@ -25,15 +25,14 @@ void Escrever(HDC dc, const std::string& texto, RECT& r, UINT formato) {
 
 }  // namespace
 
-HFONT Win32Texto::FonteGdi(const Fonte& f) {
+HFONT Win32Texto::FonteGdi(const Fonte& f, int pontosPorPolegada) {
   const std::wstring chave = Largo(f.nome) + L"|" + std::to_wstring(f.pontos) +
                              (f.negrito ? L"b" : L"") + (f.italico ? L"i" : L"") +
-                             (f.sublinhado ? L"u" : L"");
+                             (f.sublinhado ? L"u" : L"") + L"@" +
+                             std::to_wstring(pontosPorPolegada);
   const auto it = fontes_.find(chave);
   if (it != fontes_.end()) return it->second.get();
-  const DcDaTela tela;
-  const int altura =
-      -static_cast<int>(std::lround(f.pontos * GetDeviceCaps(tela.get(), LOGPIXELSY) / 72.0));
+  const int altura = -static_cast<int>(std::lround(f.pontos * pontosPorPolegada / 72.0));
   Gdi<HFONT> fonte(CreateFontW(altura, 0, 0, 0, f.negrito ? FW_BOLD : FW_NORMAL, f.italico,
                                f.sublinhado, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
@@ -43,24 +42,25 @@ HFONT Win32Texto::FonteGdi(const Fonte& f) {
   return h;
 }
 
-int Win32Texto::AlturaTexto(const std::string& texto, const Fonte& fonte, int largura) {
+int Win32Texto::AlturaTexto(const std::string& texto, const Fonte& fonte, int pontosPorPolegada,
+                            int largura) {
   const DcDaTela tela;
-  const ObjetoSelecionado selecao(tela.get(), FonteGdi(fonte));
+  const ObjetoSelecionado selecao(tela.get(), FonteGdi(fonte, pontosPorPolegada));
   RECT r{0, 0, largura, 0};
   Escrever(tela.get(), texto, r, Formato(Alinhamento::Centro, true) | DT_CALCRECT);
-  return r.bottom > 0 ? r.bottom : AlturaLinha(fonte);
+  return r.bottom > 0 ? r.bottom : AlturaLinha(fonte, pontosPorPolegada);
 }
 
-int Win32Texto::AlturaLinha(const Fonte& fonte) {
+int Win32Texto::AlturaLinha(const Fonte& fonte, int pontosPorPolegada) {
   const DcDaTela tela;
-  const ObjetoSelecionado selecao(tela.get(), FonteGdi(fonte));
+  const ObjetoSelecionado selecao(tela.get(), FonteGdi(fonte, pontosPorPolegada));
   TEXTMETRICW tm{};
   GetTextMetricsW(tela.get(), &tm);
   return tm.tmHeight;
 }
 
 void Win32Texto::Desenhar(HDC dc, const Rotulo& rotulo) {
-  const ObjetoSelecionado selecao(dc, FonteGdi(rotulo.Font));
+  const ObjetoSelecionado selecao(dc, FonteGdi(rotulo.Font, rotulo.escala().PontosPorPolegadaY()));
   SetTextColor(dc, rotulo.ForeColor);
   const Retangulo p = rotulo.EmPixels();
   RECT r{p.x, p.y, p.x + p.w, p.y + p.h};

@@ -14,10 +14,12 @@ namespace quillora {
 
 class Win32Texto : public Texto {
  public:
-  int AlturaTexto(const std::string& texto, const Fonte& fonte, int largura) override;
-  int AlturaLinha(const Fonte& fonte) override;
+  int AlturaTexto(const std::string& texto, const Fonte& fonte, int pontosPorPolegada,
+                  int largura) override;
+  int AlturaLinha(const Fonte& fonte, int pontosPorPolegada) override;
 
-  HFONT FonteGdi(const Fonte& fonte);
+  // The font at the given dots per inch.
+  HFONT FonteGdi(const Fonte& fonte, int pontosPorPolegada);
   // Draws the label in its rectangle, transparent over what is there.
   void Desenhar(HDC dc, const Rotulo& rotulo);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/aplicacao.h"
+#include "platform/escala.h"
 #include "platform/sim/plataforma_sim.h"
 #include "platform/sim/runtime_sim.h"
 #include "tests/support/arquivos.h"
@@ -24,6 +25,22 @@ TEST(MensagemDoMouse, DecodesTheTrayCallbackWithEitherFactor) {
                         Caso{7710.0f, 14.5f, 550}}) {  // the factor rounds to 14
     EXPECT_EQ(MensagemDoMouse(c.x, c.fator), c.mensagem) << c.x << " / " << c.fator;
   }
+}
+
+// Whole factors keep the decoding above; at 192 dots per inch (7.5) it
+// would make a left release (514) 481, so there the number comes back from
+// the callback's pixels.
+TEST(MensagemDaBandeja, GivesTheMouseMessageAtEveryScale) {
+  for (const int dpi : {96, 120, 144, 192, 110}) {
+    const Escala s(dpi, dpi);
+    for (const int mensagem : {0x200, 0x202, 0x205}) {
+      EXPECT_EQ(MensagemDaBandeja(s.TwipsX(mensagem), s.TwipsPorPixelX()), mensagem)
+          << dpi << " dpi, message " << mensagem;
+    }
+  }
+  EXPECT_EQ(MensagemDoMouse(514 * 7.5f, 7.5f), 481);
+  EXPECT_EQ(MensagemDaBandeja(7724.5f, 15), 514);  // whole factor: the designed rounding
+  EXPECT_EQ(MensagemDaBandeja(7708.5f, 15), 513);
 }
 
 // The whole program over the simulated window system, driven as the user

@@ -6,7 +6,8 @@
 #include "tests/support/arquivos.h"
 #include "tools/recursos/cursor_mao.h"
 #include "tools/recursos/icones.h"
-#include "tools/recursos/mural.h"
+#include "board/mural_arte.h"
+#include "tools/recursos/gif.h"
 
 namespace quillora {
 namespace {
@@ -20,6 +21,7 @@ int U16(const std::string& s, std::size_t at) {
 TEST(MuralGif, TheGeneratorReproducesTheShippedFiles) {
   EXPECT_EQ(CodificarGif(DesenharMural()), LerFonte("board/mural.gif"));
   EXPECT_EQ(CursorMao(), LerFonte("board/mao.cur"));
+  EXPECT_EQ(CursorMaoEscalas(), LerFonte("board/mao_escalas.cur"));
   EXPECT_EQ(IconeAplicacao(), LerFonte("app/quillora.ico"));
   EXPECT_EQ(IconeInformacao(), LerFonte("about/info.ico"));
 }
@@ -141,6 +143,31 @@ TEST(MaoCur, IsA32By32TwoColourCursorWithItsHotSpotAtTheFingertip) {
   const std::size_t mascara = 22 + 40 + 8 + 128;
   const auto topo = static_cast<unsigned char>(cur[mascara + 31 * 4]);
   EXPECT_EQ(topo & (0x80 >> 5), 0);
+}
+
+TEST(MaoCur, TheLargerHandsComeAtEveryCursorSizeOfTheScalesEachWithItsFingertip) {
+  const std::string cur = LerFonte("board/mao_escalas.cur");
+  const int lados[] = {40, 48, 56, 64, 72, 80, 88, 96};
+  ASSERT_EQ(U16(cur, 2), 2);
+  ASSERT_EQ(U16(cur, 4), 8);
+  for (int i = 0; i < 8; ++i) {
+    const int n = lados[i];
+    SCOPED_TRACE(n);
+    const std::size_t entrada = 6 + 16 * static_cast<std::size_t>(i);
+    EXPECT_EQ(static_cast<unsigned char>(cur[entrada]), n);
+    EXPECT_EQ(static_cast<unsigned char>(cur[entrada + 1]), n);
+    const int quente = U16(cur, entrada + 4);
+    EXPECT_EQ(quente, static_cast<int>(5.5 * n / 32));
+    EXPECT_EQ(U16(cur, entrada + 6), 0);
+    // The hot spot is an opaque pixel of the top row (AND mask bit 0); the
+    // mask follows the header, the palette and the colour plane.
+    const std::size_t imagem = U16(cur, entrada + 12) | (U16(cur, entrada + 14) << 16);
+    const std::size_t porLinha = ((n + 31) / 32) * 4;
+    const std::size_t mascara = imagem + 40 + 8 + porLinha * n;
+    const std::size_t topo = mascara + porLinha * (n - 1);  // rows go bottom-up
+    const auto byte = static_cast<unsigned char>(cur[topo + quente / 8]);
+    EXPECT_EQ(byte & (0x80 >> (quente % 8)), 0);
+  }
 }
 
 }  // namespace

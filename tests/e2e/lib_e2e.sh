@@ -81,7 +81,7 @@ register_recorder() {
   rm -f "$RECORDED"
 }
 
-recorded_count() { cat "$RECORDED" 2>/dev/null | wc -l; }
+recorded_count() { if [ -f "$RECORDED" ]; then wc -l <"$RECORDED"; else echo 0; fi; }
 
 # Waits for line $1 of the recorder's file and prints it.
 recorded_line() {
@@ -123,13 +123,16 @@ tray_click() {
 # --- the tray menu ---
 
 # The popup menu: a small visible window of the program that the window
-# manager does not manage (a message box is managed; the board is larger).
+# manager does not manage (a message box is managed; the board is larger),
+# its size growing with the display scale ($dpi, 96 unless a test says).
 menu_window() {
   local w
   for w in $(xdotool search --onlyvisible --class quillora.exe 2>/dev/null); do
     xwininfo -id "$w" | grep -q 'Override Redirect State: yes' || continue
     eval "$(xdotool getwindowgeometry --shell "$w")"
-    if [ "$WIDTH" -lt 300 ] && [ "$HEIGHT" -lt 120 ] && [ "$HEIGHT" -gt 40 ]; then
+    local s=${dpi:-96}  # the display scale a test runs at
+    if [ "$WIDTH" -lt $((300 * s / 96)) ] && [ "$HEIGHT" -lt $((120 * s / 96)) ] &&
+       [ "$HEIGHT" -gt $((40 * s / 96)) ]; then
       echo "$w"; return 0
     fi
   done

@@ -21,6 +21,9 @@
 //       end, then tells it that it ends
 //   quillora-inspetor --ativacoes     how often the board has been
 //       activated (test build)
+//   quillora-inspetor --ponteiro      the width of the pointer the program
+//       shows (test build), and the cursor size the system asks at the
+//       board's scale
 #include <windows.h>
 
 #include <sddl.h>
@@ -52,6 +55,10 @@ HWND EsperarQuadro(int segundos) {
   }
 }
 
+void Dentro(HRGN r, POINT p) {
+  std::printf("inside %ld %ld=%d\n", p.x, p.y, PtInRegion(r, p.x, p.y));
+}
+
 void Regiao(HWND h) {
   HRGN r = CreateRectRgn(0, 0, 0, 0);
   const int tipo = GetWindowRgn(h, r);
@@ -74,8 +81,8 @@ void Regiao(HWND h) {
   }
   const POINT dentro[] = {{5, 80}, {20, 5}};
   const POINT fora[] = {{0, 0}, {4, 80}, {345, 80}, {19, 5}, {330, 5}};
-  for (const POINT& p : dentro) std::printf("inside %ld %ld=%d\n", p.x, p.y, PtInRegion(r, p.x, p.y));
-  for (const POINT& p : fora) std::printf("inside %ld %ld=%d\n", p.x, p.y, PtInRegion(r, p.x, p.y));
+  for (const POINT& p : dentro) Dentro(r, p);
+  for (const POINT& p : fora) Dentro(r, p);
   DeleteObject(r);
 }
 
@@ -268,6 +275,21 @@ int FimDeSessao() {
   return 0;
 }
 
+// The cursor size the system asks at the board's scale.
+int CursorDoSistema() {
+  using PorJanela = UINT(WINAPI*)(HWND);
+  using PorDpi = int(WINAPI*)(int, UINT);
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  const auto dpiJanela = reinterpret_cast<PorJanela>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "GetDpiForWindow")));
+  const auto metrica = reinterpret_cast<PorDpi>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "GetSystemMetricsForDpi")));
+  HWND quadro = FindWindowW(L"QuilloraQuadro", nullptr);
+  if (dpiJanela == nullptr || metrica == nullptr || quadro == nullptr) return 1;
+  std::printf("system_cursor=%d\n", metrica(SM_CXCURSOR, dpiJanela(quadro)));
+  return 0;
+}
+
 BOOL CALLBACK ContarHost(HWND h, LPARAM contagem) {
   wchar_t classe[64] = {};
   GetClassNameW(h, classe, 64);
@@ -304,6 +326,10 @@ int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "--ativacoes") {
     std::printf("board_activations=%ld\n", Perguntar(L"Quillora.AtivacoesQuadro"));
     return 0;
+  }
+  if (argc > 1 && std::string(argv[1]) == "--ponteiro") {
+    std::printf("pointer=%ld\n", Perguntar(L"Quillora.LadoPonteiro"));
+    return CursorDoSistema();
   }
   const int segundos = argc > 1 ? std::atoi(argv[1]) : 0;
   HWND h = EsperarQuadro(segundos);

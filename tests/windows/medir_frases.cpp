@@ -38,9 +38,11 @@ int main(int argc, char** argv) {
     quillora::DividirRegistro(linha, autor);
     const std::string autorClaro = quillora::Decifrar(autor, "Lumen");
     const std::string frase = quillora::Decifrar(linha, quillora::ChaveDaFrase(autorClaro));
-    const int linhas = ws.AlturaTexto(frase, fraseFonte, larguraFrase) / ws.AlturaLinha(fraseFonte);
-    const bool autorCabe =
-        ws.AlturaTexto(autorClaro, autorFonte, larguraAutor) <= ws.AlturaLinha(autorFonte);
+    const int dpi = escala.PontosPorPolegadaY();
+    const int linhas =
+        ws.AlturaTexto(frase, fraseFonte, dpi, larguraFrase) / ws.AlturaLinha(fraseFonte, dpi);
+    const bool autorCabe = ws.AlturaTexto(autorClaro, autorFonte, dpi, larguraAutor) <=
+                           ws.AlturaLinha(autorFonte, dpi);
     if (linhas > maiorLinhas) maiorLinhas = linhas;
     if (linhas > 7 || !autorCabe) {
       ++ruins;

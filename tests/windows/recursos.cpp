@@ -1,6 +1,6 @@
 // quillora-recursos: prints what an executable's resources hold, read the
 // way Windows reads them (as a data file, so it works for the 32-bit
-// program too): the version record, the icon groups and the manifest.
+// program too): the version record, the icon and cursor groups and the manifest.
 //   quillora-recursos EXE
 #include <windows.h>
 
@@ -67,6 +67,36 @@ BOOL CALLBACK Grupo(HMODULE modulo, LPCWSTR, LPWSTR nome, LONG_PTR) {
   return TRUE;
 }
 
+#pragma pack(push, 2)
+struct EntradaCursor {
+  WORD largura, altura;  // the height of the AND and XOR masks together
+  WORD planos, bits;
+  DWORD bytes;
+  WORD id;
+};
+#pragma pack(pop)
+
+BOOL CALLBACK GrupoCursor(HMODULE modulo, LPCWSTR, LPWSTR nome, LONG_PTR) {
+  HRSRC r = FindResourceW(modulo, nome, MAKEINTRESOURCEW(12));  // RT_GROUP_CURSOR
+  const auto* p = static_cast<const BYTE*>(LockResource(LoadResource(modulo, r)));
+  const WORD contagem = *reinterpret_cast<const WORD*>(p + 4);
+  const auto* e = reinterpret_cast<const EntradaCursor*>(p + 6);
+  std::printf("cursor_group=%u:",
+              IS_INTRESOURCE(nome) ? static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(nome)) : 0u);
+  for (WORD i = 0; i < contagem; ++i) std::printf(" %ux%u", e[i].largura, e[i].altura / 2);
+  std::printf("\n");
+  return TRUE;
+}
+
+// The text of the manifest's element `nome` (its opening tag carries a
+// namespace, so it is followed by a space).
+std::string Elemento(const std::string& xml, const std::string& nome) {
+  const std::size_t abre = xml.find("<" + nome + " ");
+  if (abre == std::string::npos) return "none";
+  const std::size_t inicio = xml.find('>', abre) + 1;
+  return xml.substr(inicio, xml.find("</" + nome + ">", inicio) - inicio);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -78,6 +108,7 @@ int wmain(int argc, wchar_t** argv) {
     return 1;
   }
   EnumResourceNamesW(modulo, MAKEINTRESOURCEW(14), Grupo, 0);
+  EnumResourceNamesW(modulo, MAKEINTRESOURCEW(12), GrupoCursor, 0);
   HRSRC manifesto = FindResourceW(modulo, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
   if (manifesto != nullptr) {
     const char* texto = static_cast<const char*>(LockResource(LoadResource(modulo, manifesto)));
@@ -85,7 +116,8 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("manifest_common_controls_6=%d\n",
                 xml.find("Microsoft.Windows.Common-Controls") != std::string::npos &&
                         xml.find("6.0.0.0") != std::string::npos ? 1 : 0);
-    std::printf("manifest_dpi_aware=%d\n", xml.find("dpiAware") != std::string::npos ? 1 : 0);
+    std::printf("manifest_dpi_aware=%s\n", Elemento(xml, "dpiAware").c_str());
+    std::printf("manifest_dpi_awareness=%s\n", Elemento(xml, "dpiAwareness").c_str());
   }
   FreeLibrary(modulo);
   return 0;

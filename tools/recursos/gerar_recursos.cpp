@@ -1,5 +1,6 @@
 // Writes the program's generated pictures into the source tree:
 //   gerar_recursos DIR  ->  DIR/board/mural.gif, DIR/board/mao.cur,
+//                           DIR/board/mao_escalas.cur,
 //                           DIR/app/quillora.ico, DIR/about/info.ico
 #include <fstream>
 #include <iostream>
@@ -8,7 +9,7 @@
 #include "tools/recursos/cursor_mao.h"
 #include "tools/recursos/gif.h"
 #include "tools/recursos/icones.h"
-#include "tools/recursos/mural.h"
+#include "board/mural_arte.h"
 
 namespace {
 
@@ -27,9 +28,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string raiz = argv[1];
-  const bool ok = Gravar(raiz + "/board/mural.gif", quillora::CodificarGif(quillora::DesenharMural())) &&
-                  Gravar(raiz + "/board/mao.cur", quillora::CursorMao()) &&
-                  Gravar(raiz + "/app/quillora.ico", quillora::IconeAplicacao()) &&
-                  Gravar(raiz + "/about/info.ico", quillora::IconeInformacao());
+  const bool ok =
+      Gravar(raiz + "/board/mural.gif", quillora::CodificarGif(quillora::DesenharMural())) &&
+      Gravar(raiz + "/board/mao.cur", quillora::CursorMao()) &&
+      Gravar(raiz + "/board/mao_escalas.cur", quillora::CursorMaoEscalas()) &&
+      Gravar(raiz + "/app/quillora.ico", quillora::IconeAplicacao()) &&
+      Gravar(raiz + "/about/info.ico", quillora::IconeInformacao());
   return ok ? 0 : 1;
 }
