@@ -148,6 +148,23 @@ TEST(EscalaTest, AScaleChangeDrawsTheBoardAgainWhereTheUserPutIt) {
   EXPECT_EQ(p.sim.ImagemDe(p.mural().picFundo.hDC).pixels, gif->pixels);
 }
 
+// Text does not grow exactly with the scale (here 44 characters a line at
+// 96 dots per inch, 42 at 144): the phrase is measured and centred again.
+TEST(EscalaTest, AScaleChangeMeasuresAndCentresThePhraseAgain) {
+  Programa p(96);
+  const std::string palavra = "aaaaaaaaaa";
+  std::string frase = palavra;
+  for (int i = 1; i < 8; ++i) frase += " " + palavra;
+  p.rt.arquivos["C:\\Quillora\\dados.lst"] = teste::Arquivo({frase + "\tAutor"});
+  p.sim.NotificarBandeja(kSoltarEsquerdo);
+  ASSERT_EQ(p.mural().lblFrase.Caption, frase);
+  EXPECT_EQ(p.mural().lblFrase.Height, 480);  // two lines
+  EXPECT_EQ(p.mural().lblFrase.Top, 890);
+  p.sim.MudarEscala(p.Quadro(), 144, {});
+  EXPECT_EQ(p.mural().lblFrase.Height, 720);  // three
+  EXPECT_EQ(p.mural().lblFrase.Top, 770);
+}
+
 TEST(EscalaTest, ATrayScaleChangeHandsTheIconOverAgainNeverModified) {
   Programa p(96);
   p.sim.chamadas.clear();
