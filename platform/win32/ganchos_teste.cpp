@@ -36,6 +36,7 @@ GanchosTeste::GanchosTeste() {
   apartamento_ = RegisterWindowMessageW(L"Quillora.ApartamentoCom");
   ativacoes_ = RegisterWindowMessageW(L"Quillora.AtivacoesQuadro");
   ponteiro_ = RegisterWindowMessageW(L"Quillora.LadoPonteiro");
+  escala_ = RegisterWindowMessageW(L"Quillora.MudarEscala");
 #endif
 }
 

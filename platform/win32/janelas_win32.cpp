@@ -78,6 +78,13 @@ JanelaWin32::~JanelaWin32() { ObjetoLiberado(); }
 
 LRESULT JanelaWin32::Tratar(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (const auto resposta = sistema_.Ganchos().Responder(msg)) return *resposta;
+  if (sistema_.Ganchos().PedeEscala(msg)) {
+    // As the system says it, suggesting the window where it stands.
+    RECT sugerido{};
+    GetWindowRect(hwnd, &sugerido);
+    return Tratar(hwnd, WM_DPICHANGED, MAKEWPARAM(wParam, wParam),
+                  reinterpret_cast<LPARAM>(&sugerido));
+  }
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;  // the painting covers everything

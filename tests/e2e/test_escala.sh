@@ -3,8 +3,9 @@
 # screens set it) the real program is the design at that scale: the board
 # the picture's size for it, at the right edge, cut to its outline; its
 # author on the board; the cross and the envelope answering at their scaled
-# places; a tray click drawing; About whole. Screenshots of one- and
-# four-line phrases at each scale are saved for a look.
+# places; a tray click drawing; About whole; a scale change while it runs
+# drawing it all again. Screenshots of one- and four-line phrases at each
+# scale are saved for a look.
 set -euo pipefail
 source "$(dirname "$0")/lib_e2e.sh"
 register_recorder
@@ -65,6 +66,36 @@ start_with() {
   import -window root "$shot"
   mogrify -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$shot"
 }
+
+# While it runs at 96 dots per inch, its screen turns to 144 (the test build
+# hears it as the system would say it): the board is drawn again for 144
+# where the user put it, and the tray icon is handed over again.
+dpi=96
+start_with "$gen/uma.lst" antes $BIN/Quillora-teste.exe
+drag_board_to 100 100
+inspect --escala 144 >/dev/null || fail "the scale change was not heard"
+dpi=144
+wait_for 10 board_has "rect=100 100 $((100 + $(px 5250))) $((100 + $(px 2400)))" ||
+  fail "after the change to 144 dpi the board stands at $(board_rect)"
+wait_for 10 board_has "region_bounds=7 7 $(($(px 5250) - 7)) $(($(px 2400) - 7))" || fail "not cut again for 144 dpi: $(inspect | grep region_bounds)"
+report=$(inspect)
+shot=$SHOTS/escala-mudou-144.png
+import -window root "$shot"
+mogrify -crop "$(px 5250)x$(px 2400)+100+100" +repage "$shot"
+[ "$(navy_pixels "$(px 255)" "$(px 1010)" "$(px 4695)" "$(px 240)")" -gt 100 ] ||
+  fail "no phrase after the scale change (see $shot)"
+[ "$(navy_pixels "$(px 4215)" "$(px 2025)" "$(px 600)" "$(px 195)")" -gt 40 ] ||
+  fail "no author after the scale change (see $shot)"
+has_tray_icon || fail "the tray icon is gone after the scale change"
+xdotool mousemove $((100 + $(px 4967))) $((100 + $(px 247))) click 1
+wait_for 10 board_has visible=0 || fail "the cross did not hide the board after the scale change"
+tray_click 1
+wait_for 10 board_has visible=1 || fail "the tray icon does not draw after the scale change"
+inspect --escala 96 >/dev/null
+dpi=96
+wait_for 10 board_has "rect=100 100 450 260" || fail "back at 96 dpi the board stands at $(board_rect)"
+stop_wine
+rm -rf "$dir"
 
 for dpi in 120 144 192; do
   set_dpi "$dpi"

@@ -21,6 +21,8 @@
 //       end, then tells it that it ends
 //   quillora-inspetor --ativacoes     how often the board has been
 //       activated (test build)
+//   quillora-inspetor --escala N      tells the board and the host that their
+//       screen now stands at N dots per inch (test build)
 //   quillora-inspetor --ponteiro      the width of the pointer the program
 //       shows (test build), and the cursor size the system asks at the
 //       board's scale
@@ -275,6 +277,22 @@ int FimDeSessao() {
   return 0;
 }
 
+// The board, then the host, hear that their screen's scale changed.
+int Escala(int dpi) {
+  const UINT mensagem = RegisterWindowMessageW(L"Quillora.MudarEscala");
+  for (const wchar_t* classe : {L"QuilloraQuadro", L"QuilloraPrincipal"}) {
+    HWND janela = FindWindowW(classe, nullptr);
+    DWORD_PTR resposta = 0;
+    if (janela == nullptr ||
+        !SendMessageTimeoutW(janela, mensagem, static_cast<WPARAM>(dpi), 0, SMTO_NORMAL, 5000,
+                             &resposta)) {
+      return 1;
+    }
+  }
+  std::printf("scale=%d\n", dpi);
+  return 0;
+}
+
 // The cursor size the system asks at the board's scale.
 int CursorDoSistema() {
   using PorJanela = UINT(WINAPI*)(HWND);
@@ -327,6 +345,7 @@ int main(int argc, char** argv) {
     std::printf("board_activations=%ld\n", Perguntar(L"Quillora.AtivacoesQuadro"));
     return 0;
   }
+  if (argc > 2 && std::string(argv[1]) == "--escala") return Escala(std::atoi(argv[2]));
   if (argc > 1 && std::string(argv[1]) == "--ponteiro") {
     std::printf("pointer=%ld\n", Perguntar(L"Quillora.LadoPonteiro"));
     return CursorDoSistema();
