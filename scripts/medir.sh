@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Measures what the README's performance report states, on this machine, in
 # one run. Not part of the tests: the figures depend on the machine.
-#   scripts/medir.sh            (needs an X display or starts Xvfb)
+#   scripts/medir.sh            (on the X display given, or a desktop of its own)
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 cd "$ROOT"
@@ -9,9 +9,8 @@ ensure_packages "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGE
   fortune-mod time
 build_preset native >/dev/null
 build_preset win32 >/dev/null
-build_preset win64 >/dev/null
 work=$(mktemp -d)
-trap 'rm -rf "$work"; /usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
+trap 'rm -rf "$work"' EXIT
 
 echo "## Cycle (read twice, draw, decode) against a plain buffered read twice"
 build/native/tests/quillora_bench --benchmark_min_time=0.5 2>/dev/null | grep '^BM_'
@@ -44,38 +43,62 @@ echo "## Quillora.exe (32-bit)"
 echo "size: $(stat -c %s build/win32/Quillora.exe) bytes"
 echo "imports: $(x86_64-w64-mingw32-objdump -p build/win32/Quillora.exe | awk '/DLL Name:/ {print $3}' | tr '\n' ' ')"
 
-if [ -z "${DISPLAY:-}" ]; then
-  export DISPLAY=:92
-  Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  sleep 1
-fi
+# The 32-bit product and its helpers under 32-bit Wine, on the desktop the
+# end-to-end tests use.
 wine_env
-cp build/win64/Quillora.exe build/win64/quillora-minimo.exe data/dados.lst "$work/"
-"$WINE" build/win64/quillora-inspetor.exe 0 >/dev/null 2>&1 || true  # wineserver warm
+require_wine32
+[ -n "${DISPLAY:-}" ] || start_desktop
+inspetor=build/win32/quillora-inspetor.exe
+cp build/win32/Quillora.exe build/win32/quillora-minimo.exe data/dados.lst "$work/"
 
-echo "## Start-up to a visible window under Wine (median of 7)"
-arranque() {  # exe, window class
+set_dpi() {
+  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  "$WINE" reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+    /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  "$WINESERVER" -k 2>/dev/null || true
+  "$WINESERVER" -w
+  "$WINE" "$inspetor" 0 >/dev/null 2>&1 || true  # the Wine server warm
+}
+
+arranque() {  # exe, window class: median of 7 starts to a visible window, in ms
   local amostras=()
   for _ in $(seq 7); do
-    "$WINE" build/win64/quillora-inspetor.exe --cronometro "$2" >"$work/t" 2>/dev/null &
+    "$WINE" "$inspetor" --cronometro "$2" >"$work/t" 2>/dev/null &
     until grep -q pronto "$work/t" 2>/dev/null; do sleep 0.05; done
     local inicio
     inicio=$(date +%s%N)
     (cd "$work" && "$WINE" "$1" >/dev/null 2>&1 &) 2>/dev/null
     wait
     amostras+=($(( ($(tail -1 "$work/t" | tr -d '\r') - inicio) / 1000000 )))
-    "$WINE" build/win64/quillora-inspetor.exe 0 >/dev/null 2>&1 || true
+    "$WINE" "$inspetor" 0 >/dev/null 2>&1 || true
     pkill -f "$1" 2>/dev/null || true
     sleep 1
   done
   printf '%s\n' "${amostras[@]}" | sort -n | sed -n 4p
 }
-echo "Quillora.exe:        $(arranque Quillora.exe QuilloraQuadro) ms"
-echo "minimal program:     $(arranque quillora-minimo.exe QuilloraMinimo) ms"
+
+ciclo() {  # ms per tray click, drawn and painted, over 300 clicks
+  (cd "$work" && "$WINE" Quillora.exe >/dev/null 2>&1 &)
+  "$WINE" "$inspetor" 60 >/dev/null
+  "$WINE" "$inspetor" --bandeja 20 >/dev/null
+  "$WINE" "$inspetor" --bandeja 300 | tr -d '\r' | sed -n 's/^ms_per_click=//p'
+  pkill -f Quillora.exe 2>/dev/null || true
+  sleep 1
+}
+
+trap 'set_dpi 96; stop_desktop; rm -rf "$work"; "$WINESERVER" -k 2>/dev/null || true' EXIT
+for dpi in 96 144; do
+  set_dpi "$dpi"
+  echo "## At $dpi dpi: start-up to a visible window (median of 7), and the cycle"
+  echo "Quillora.exe:        $(arranque Quillora.exe QuilloraQuadro) ms"
+  echo "minimal program:     $(arranque quillora-minimo.exe QuilloraMinimo) ms"
+  echo "tray click to a painted phrase: $(ciclo 2>/dev/null) ms"
+done
+set_dpi 96
 
 echo "## CPU time over 30 idle seconds"
 (cd "$work" && "$WINE" Quillora.exe >/dev/null 2>&1 &)
-"$WINE" build/win64/quillora-inspetor.exe 60 >/dev/null
+"$WINE" "$inspetor" 60 >/dev/null
 sleep 2
 pid=$(pgrep -nf 'Quillora\.ex[e]')
 cpu() { awk '{print $14 + $15}' "/proc/$pid/stat"; }

@@ -21,13 +21,12 @@ std::string ArquivoDe(long registros) {
   const auto caminho = std::filesystem::temp_directory_path() /
                        ("quillora_bench_" + std::to_string(registros) + ".lst");
   if (!std::filesystem::exists(caminho)) {
-    std::string registro, motivo;
     std::ofstream out(caminho, std::ios::binary);
     for (long i = 0; i < registros; ++i) {
-      EmpacotarLinha("Quem com ferro fere, com ferro ser\xC3\xA1 ferido, n\xC2\xBA " +
-                         std::to_string(i) + ".\tProv\xC3\xA9rbio popular",
-                     registro, motivo);
-      out << registro << "\r\n";
+      const LinhaEmpacotada l =
+          EmpacotarLinha("Quem com ferro fere, com ferro ser\xC3\xA1 ferido, n\xC2\xBA " +
+                         std::to_string(i) + ".\tProv\xC3\xA9rbio popular");
+      out << l.registro.value_or("") << "\r\n";
     }
   }
   return caminho.string();

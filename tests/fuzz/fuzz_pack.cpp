@@ -11,8 +11,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
-  std::string record, reason;
-  if (!quillora::EmpacotarLinha(input, record, reason)) return 0;
+  const quillora::LinhaEmpacotada packed = quillora::EmpacotarLinha(input);
+  if (!packed.registro) return 0;
+  const std::string& record = *packed.registro;
   if (record.find_first_of("\r\n") != std::string::npos) std::abort();
   std::string phrase = record, author;
   quillora::DividirRegistro(phrase, author);

@@ -11,9 +11,9 @@
 namespace quillora::teste {
 
 inline std::string Registro(const std::string& linhaUtf8) {
-  std::string registro, motivo;
-  EXPECT_TRUE(EmpacotarLinha(linhaUtf8, registro, motivo)) << motivo;
-  return registro;
+  const LinhaEmpacotada l = EmpacotarLinha(linhaUtf8);
+  EXPECT_TRUE(l.registro) << l.motivo;
+  return l.registro.value_or("");
 }
 
 inline std::string Arquivo(std::initializer_list<std::string> linhasUtf8) {

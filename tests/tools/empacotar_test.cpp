@@ -14,13 +14,12 @@ TEST(Cifrar, IsTheExactInverseOfDecifrarForEveryStorableByte) {
     for (int c = 0; c < 256; ++c) {
       for (std::size_t pos = 0; pos < 6; ++pos) {
         const std::string texto = std::string(pos, 'a') + static_cast<char>(c);
-        std::string cifrado;
-        std::size_t ruim = 0;
-        if (!Cifrar(texto, chave, cifrado, ruim)) {
-          EXPECT_EQ(ruim, pos + 1);
+        const Cifrado cifrado = Cifrar(texto, chave);
+        if (!cifrado.texto) {
+          EXPECT_EQ(cifrado.posicaoRuim, pos + 1);
           continue;
         }
-        ASSERT_EQ(Decifrar(cifrado, chave), texto) << c << " at " << pos;
+        ASSERT_EQ(Decifrar(*cifrado.texto, chave), texto) << c << " at " << pos;
       }
     }
   }
@@ -64,9 +63,9 @@ TEST(Empacotar, ReportsEveryLineThatCannotBeStoredWithItsNumberAndReason) {
 TEST(Empacotar, RejectsTextsWhoseScrambledBytesWouldBreakTheLine) {
   // With key "ut" (from author "Qut"), offset is 3: position 1 shifts by +1,
   // so a plain 0x0E would be stored as 0x0D, a CR.
-  std::string registro, motivo;
-  EXPECT_FALSE(EmpacotarLinha("\x0E\tQut", registro, motivo));
-  EXPECT_NE(motivo.find("CR ou LF"), std::string::npos) << motivo;
+  const LinhaEmpacotada l = EmpacotarLinha("\x0E\tQut");
+  EXPECT_FALSE(l.registro);
+  EXPECT_NE(l.motivo.find("CR ou LF"), std::string::npos) << l.motivo;
 }
 
 }  // namespace

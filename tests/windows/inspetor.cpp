@@ -6,7 +6,8 @@
 //   quillora-inspetor --botao-ok      where that box and its OK button stand
 //   quillora-inspetor --trancar ARQUIVO N   holds the file unshared N seconds
 //   quillora-inspetor --objetos       live GDI and USER objects (test build)
-//   quillora-inspetor --bandeja N     N left clicks, as the tray reports them
+//   quillora-inspetor --bandeja N     N left clicks, as the tray reports them,
+//       each waited for until the board has painted; the time each took
 //   quillora-inspetor --bandeja-direita   one right click, the same way
 //   quillora-inspetor --cronometro CLASSE   says "pronto", then prints the
 //       Unix time in ns at which a visible window of that class appeared
@@ -185,11 +186,21 @@ void Enviar(HWND host, LPARAM mensagem) {
 int Bandeja(int cliques, LPARAM baixo, LPARAM cima) {
   HWND host = FindWindowW(L"QuilloraPrincipal", nullptr);
   if (host == nullptr) return 1;
+  HWND quadro = FindWindowW(L"QuilloraQuadro", nullptr);
+  LARGE_INTEGER frequencia{}, inicio{}, fim{};
+  QueryPerformanceFrequency(&frequencia);
+  QueryPerformanceCounter(&inicio);
   for (int i = 0; i < cliques; ++i) {
     Enviar(host, baixo);
     Enviar(host, cima);
+    if (quadro != nullptr) UpdateWindow(quadro);  // the new phrase painted
   }
+  QueryPerformanceCounter(&fim);
   std::printf("clicks=%d\n", cliques);
+  if (cliques > 0) {
+    std::printf("ms_per_click=%.3f\n", static_cast<double>(fim.QuadPart - inicio.QuadPart) *
+                                            1000.0 / frequencia.QuadPart / cliques);
+  }
   return 0;
 }
 

@@ -4,21 +4,17 @@
 
 namespace quillora {
 
-bool Cifrar(std::string_view texto, std::string_view chave, std::string& saida,
-            std::size_t& posicaoRuim) {
+Cifrado Cifrar(std::string_view texto, std::string_view chave) {
   const double deslocamento = DeslocamentoDaChave(chave);
-  saida.clear();
+  std::string saida;
   for (std::size_t i = 0; i < texto.size(); ++i) {
     const PassoPosicao passo = PassoDaPosicao(i + 1);
     const double codigo = static_cast<unsigned char>(texto[i]) -
                           passo.sinal * deslocamento - passo.constante;
-    if (codigo < 0 || codigo > 255) {
-      posicaoRuim = i + 1;
-      return false;
-    }
+    if (codigo < 0 || codigo > 255) return {std::nullopt, i + 1};
     saida += static_cast<char>(static_cast<unsigned char>(codigo));
   }
-  return true;
+  return {std::move(saida)};
 }
 
 }  // namespace quillora

@@ -9,80 +9,78 @@
 namespace quillora {
 namespace {
 
-bool ParaCp1252(std::string_view utf8, const char* campo, std::string& saida,
-                std::string& motivo) {
-  const ConversaoCp1252 r = Utf8ParaCp1252(utf8);
-  if (r.texto) {
-    saida = *r.texto;
-    return true;
-  }
-  motivo = r.erro + " no " + campo + " (caractere " + std::to_string(r.coluna) + ")";
-  return false;
+// A field's bytes as they will be stored, or why not.
+struct Campo {
+  std::optional<std::string> bytes;
+  std::string motivo = {};
+};
+
+Campo ParaCp1252(std::string_view utf8, const char* campo) {
+  ConversaoCp1252 r = Utf8ParaCp1252(utf8);
+  if (r.texto) return {std::move(r.texto)};
+  return {std::nullopt, r.erro + " no " + campo + " (caractere " + std::to_string(r.coluna) + ")"};
 }
 
-bool CifrarCampo(const std::string& texto, std::string_view chave,
-                 const char* campo, std::string& saida, std::string& motivo) {
-  std::size_t ruim = 0;
-  if (!Cifrar(texto, chave, saida, ruim)) {
-    motivo = std::string("código fora de 0 a 255 ao cifrar o ") + campo +
-             " (caractere " + std::to_string(ruim) + ")";
-    return false;
+Campo CifrarCampo(const std::string& texto, std::string_view chave, const char* campo) {
+  Cifrado c = Cifrar(texto, chave);
+  if (!c.texto) {
+    return {std::nullopt, std::string("código fora de 0 a 255 ao cifrar o ") + campo +
+                              " (caractere " + std::to_string(c.posicaoRuim) + ")"};
   }
-  if (saida.find_first_of("\r\n") != std::string::npos) {
-    motivo = std::string("o ") + campo + " cifrado teria um byte CR ou LF";
-    return false;
+  if (c.texto->find_first_of("\r\n") != std::string::npos) {
+    return {std::nullopt, std::string("o ") + campo + " cifrado teria um byte CR ou LF"};
   }
-  return true;
+  return {std::move(c.texto)};
 }
 
-// The record must split and decode back to exactly what went in.
-bool Confere(const std::string& registro, const std::string& frase,
-             const std::string& autor, std::string& motivo) {
+// Why the record does not split and decode back to exactly what went in;
+// empty when it does.
+std::string Conferir(const std::string& registro, const std::string& frase,
+                     const std::string& autor) {
   std::string linha = registro;
   std::string autorBruto;
   DividirRegistro(linha, autorBruto);
   if (linha.size() + kSeparador.size() + autorBruto.size() != registro.size() ||
       PosicaoSeparador(registro) != linha.size() + 1) {
-    motivo = "a frase cifrada conteria o separador";
-    return false;
+    return "a frase cifrada conteria o separador";
   }
   const std::string autorLido = Decifrar(autorBruto, textos::kChaveAutor);
   if (autorLido != autor || Decifrar(linha, ChaveDaFrase(autorLido)) != frase) {
-    motivo = "o registro não volta ao texto original";
-    return false;
+    return "o registro não volta ao texto original";
   }
-  return true;
+  return {};
+}
+
+std::string ProblemaDaLinha(std::string_view linhaUtf8) {
+  const std::size_t tab = linhaUtf8.find('\t');
+  if (tab == std::string_view::npos) return "falta a tabulação entre a frase e o autor";
+  if (linhaUtf8.find('\t', tab + 1) != std::string_view::npos) {
+    return "mais de uma tabulação na linha";
+  }
+  if (linhaUtf8.find('\r') != std::string_view::npos) return "byte CR no meio da linha";
+  return {};
 }
 
 }  // namespace
 
-bool EmpacotarLinha(std::string_view linhaUtf8, std::string& registro,
-                    std::string& motivo) {
+LinhaEmpacotada EmpacotarLinha(std::string_view linhaUtf8) {
+  if (std::string problema = ProblemaDaLinha(linhaUtf8); !problema.empty()) {
+    return {std::nullopt, std::move(problema)};
+  }
   const std::size_t tab = linhaUtf8.find('\t');
-  if (tab == std::string_view::npos) {
-    motivo = "falta a tabulação entre a frase e o autor";
-    return false;
+  const Campo frase = ParaCp1252(linhaUtf8.substr(0, tab), "texto da frase");
+  if (!frase.bytes) return {std::nullopt, frase.motivo};
+  const Campo autor = ParaCp1252(linhaUtf8.substr(tab + 1), "autor");
+  if (!autor.bytes) return {std::nullopt, autor.motivo};
+  const Campo autorCifrado = CifrarCampo(*autor.bytes, textos::kChaveAutor, "autor");
+  if (!autorCifrado.bytes) return {std::nullopt, autorCifrado.motivo};
+  const Campo fraseCifrada = CifrarCampo(*frase.bytes, ChaveDaFrase(*autor.bytes), "texto da frase");
+  if (!fraseCifrada.bytes) return {std::nullopt, fraseCifrada.motivo};
+  std::string registro = *fraseCifrada.bytes + std::string(kSeparador) + *autorCifrado.bytes;
+  if (std::string problema = Conferir(registro, *frase.bytes, *autor.bytes); !problema.empty()) {
+    return {std::nullopt, std::move(problema)};
   }
-  if (linhaUtf8.find('\t', tab + 1) != std::string_view::npos) {
-    motivo = "mais de uma tabulação na linha";
-    return false;
-  }
-  if (linhaUtf8.find('\r') != std::string_view::npos) {
-    motivo = "byte CR no meio da linha";
-    return false;
-  }
-  std::string frase, autor, fraseCifrada, autorCifrado;
-  if (!ParaCp1252(linhaUtf8.substr(0, tab), "texto da frase", frase, motivo) ||
-      !ParaCp1252(linhaUtf8.substr(tab + 1), "autor", autor, motivo) ||
-      !CifrarCampo(autor, textos::kChaveAutor, "autor", autorCifrado, motivo) ||
-      !CifrarCampo(frase, ChaveDaFrase(autor), "texto da frase", fraseCifrada,
-                   motivo)) {
-    return false;
-  }
-  registro = fraseCifrada;
-  registro += kSeparador;
-  registro += autorCifrado;
-  return Confere(registro, frase, autor, motivo);
+  return {std::move(registro)};
 }
 
 Empacotado Empacotar(std::string_view entradaUtf8) {
@@ -97,12 +95,12 @@ Empacotado Empacotar(std::string_view entradaUtf8) {
                                                             : fim + 1);
     if (!linha.empty() && linha.back() == '\r') linha.remove_suffix(1);
     if (linha.empty()) continue;
-    std::string registro, motivo;
-    if (!EmpacotarLinha(linha, registro, motivo)) {
-      resultado.erros.push_back({numero, motivo});
+    const LinhaEmpacotada l = EmpacotarLinha(linha);
+    if (!l.registro) {
+      resultado.erros.push_back({numero, l.motivo});
       continue;
     }
-    resultado.bytes += registro + "\r\n";
+    resultado.bytes += *l.registro + "\r\n";
     ++resultado.registros;
   }
   return resultado;

@@ -1,6 +1,7 @@
 #pragma once
 // Turning the UTF-8 phrase list into the bytes of dados.lst.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,10 +19,14 @@ struct Empacotado {
   std::vector<ErroDeLinha> erros;
 };
 
+// A record, or why a line cannot be one.
+struct LinhaEmpacotada {
+  std::optional<std::string> registro;  // Windows-1252, without its line break
+  std::string motivo = {};              // UTF-8, when there is no record
+};
+
 // One record from a "phrase<TAB>author" line (without its line break).
-// Returns false with a reason when the line cannot be stored.
-bool EmpacotarLinha(std::string_view linhaUtf8, std::string& registro,
-                    std::string& motivo);
+LinhaEmpacotada EmpacotarLinha(std::string_view linhaUtf8);
 
 // Every non-empty line of `entradaUtf8`; any error means nothing is usable.
 Empacotado Empacotar(std::string_view entradaUtf8);
