@@ -4,6 +4,7 @@
 #include "board/endereco_frase.h"
 #include "board/mural_arte.h"
 #include "board/posicionar_frase.h"
+#include "board/rotulos_quadro.h"
 #include "platform/abrir_documento.h"
 
 namespace quillora {
@@ -33,13 +34,13 @@ FrmMural::FrmMural(Tela& tela, Janelas& janelas, Regioes& regioes, Texto& texto,
   imgEmail = {420, 2040, 375, 195, kDicaEmail};
   imgFechar = {4900, 150, 135, 195, kDicaFechar};
   lblAutor.Caption = "Label1";
-  lblAutor.Left = 840, lblAutor.Top = 2025, lblAutor.Width = 3975, lblAutor.Height = 195;
-  lblAutor.Font = {"Arial", 9, true, true, false};
+  lblAutor.Left = 840, lblAutor.Top = 2025, lblAutor.Width = kLarguraAutor, lblAutor.Height = 195;
+  lblAutor.Font = kFonteAutor;
   lblAutor.ForeColor = kMarinho;
   lblAutor.Alignment = Alinhamento::Direita;
   lblFrase.Caption = "Frase";
-  lblFrase.Left = 255, lblFrase.Top = 285, lblFrase.Width = 4695, lblFrase.Height = 1680;
-  lblFrase.Font = {"Arial", 9.75, true, false, false};
+  lblFrase.Left = 255, lblFrase.Top = 285, lblFrase.Width = kLarguraFrase, lblFrase.Height = 1680;
+  lblFrase.Font = kFonteFrase;
   lblFrase.ForeColor = kMarinho;
   lblFrase.Alignment = Alinhamento::Centro;
   lblFrase.AutoSize = true;

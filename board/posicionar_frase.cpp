@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "board/rotulos_quadro.h"
+
 namespace quillora {
 namespace {
 
@@ -18,7 +20,7 @@ constexpr int kMaxLinhas = 7;
 
 void PosicionarFrase(FrmMural& mural) {
   Rotulo& frase = mural.lblFrase;
-  frase.SetWidth(4695);
+  frase.SetWidth(kLarguraFrase);
   frase.Left = 255;
   for (const Altura& a : kAlturas) {
     if (frase.Height == a.altura) {

@@ -51,6 +51,15 @@ int Win32Texto::AlturaTexto(const std::string& texto, const Fonte& fonte, int po
   return r.bottom > 0 ? r.bottom : AlturaLinha(fonte, pontosPorPolegada);
 }
 
+int Win32Texto::LarguraTexto(const std::string& texto, const Fonte& fonte,
+                             int pontosPorPolegada) {
+  const DcDaTela tela;
+  const ObjetoSelecionado selecao(tela.get(), FonteGdi(fonte, pontosPorPolegada));
+  RECT r{0, 0, 0, 0};
+  Escrever(tela.get(), texto, r, Formato(Alinhamento::Direita, false) | DT_CALCRECT);
+  return r.right - r.left;
+}
+
 int Win32Texto::AlturaLinha(const Fonte& fonte, int pontosPorPolegada) {
   const DcDaTela tela;
   const ObjetoSelecionado selecao(tela.get(), FonteGdi(fonte, pontosPorPolegada));

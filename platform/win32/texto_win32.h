@@ -18,6 +18,9 @@ class Win32Texto : public Texto {
                   int largura) override;
   int AlturaLinha(const Fonte& fonte, int pontosPorPolegada) override;
 
+  // Width in pixels of the text on one line, measured as a label without
+  // word wrap draws it.
+  int LarguraTexto(const std::string& texto, const Fonte& fonte, int pontosPorPolegada);
   // The font at the given dots per inch.
   HFONT FonteGdi(const Fonte& fonte, int pontosPorPolegada);
   // Draws the label in its rectangle, transparent over what is there.

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "board/rotulos_quadro.h"
 #include "phrases/decifrar.h"
 #include "phrases/registro.h"
 #include "platform/cp1252.h"
@@ -21,11 +22,11 @@ int main(int argc, char** argv) {
   quillora::Win32Texto ws;
   quillora::Win32Tela tela;
   const quillora::Escala escala(tela);
-  const quillora::Fonte fraseFonte{"Arial", 9.75, true, false, false};
-  const quillora::Fonte autorFonte{"Arial", 9, true, true, false};
+  const quillora::Fonte& fraseFonte = quillora::kFonteFrase;
+  const quillora::Fonte& autorFonte = quillora::kFonteAutor;
   // The labels' widths in twips, at the screen's own twips per pixel.
-  const int larguraFrase = escala.Px(4695);
-  const int larguraAutor = escala.Px(3975);
+  const int larguraFrase = escala.Px(quillora::kLarguraFrase);
+  const int larguraAutor = escala.Px(quillora::kLarguraAutor);
   quillora::Win32FileSystem fs;
   auto fluxo = fs.OpenTextFile(quillora::Utf8ParaUtf16(argv[1]));
   if (!fluxo) return 1;

@@ -1,18 +1,17 @@
 #include "tools/frases/comandos.h"
 
-#include <filesystem>
-#include <fstream>
+#include <functional>
 #include <iostream>
 #include <iterator>
-#include <random>
-#include <sstream>
 
-#include "phrases/textos.h"
 #include "phrases/decifrar.h"
 #include "phrases/registro.h"
 #include "phrases/sorteio.h"
+#include "phrases/textos.h"
 #include "platform/cp1252.h"
 #include "platform/utf8.h"
+#include "tools/frases/argumentos.h"
+#include "tools/frases/arquivos.h"
 #include "tools/frases/empacotar.h"
 
 namespace quillora {
@@ -20,64 +19,34 @@ namespace {
 
 constexpr char kUso[] =
     "uso: quillora-frases COMANDO ...\n"
-    "  pack ENTRADA SAIDA  cifra 'frase<TAB>autor' (UTF-8) em SAIDA (dados.lst)\n"
+    "  pack ENTRADA SAIDA [--estrito]\n"
+    "                      cifra 'frase<TAB>autor' (UTF-8) em SAIDA (dados.lst); com\n"
+    "                      --estrito nada grava se alguma frase não couber no quadro\n"
     "  list ARQUIVO        lista cada registro decifrado, em UTF-8\n"
-    "  check ARQUIVO       conta registros e linhas com defeito\n"
+    "  check ARQUIVO       conta registros e linhas com defeito e mede cada frase\n"
+    "                      como o quadro a mostra (até 7 linhas, autor numa linha)\n"
     "  draw ARQUIVO        sorteia um registro como o programa\n"
-    "  decode CHAVE        decifra um campo lido da entrada padrao\n";
-
-// File names arrive as UTF-8 on every system.
-std::filesystem::path CaminhoUtf8(const std::string& caminho) {
-  return std::filesystem::path(std::u8string(caminho.begin(), caminho.end()));
-}
-
-bool LerArquivo(const std::string& caminho, std::string& conteudo) {
-  std::ifstream in(CaminhoUtf8(caminho), std::ios::binary);
-  if (!in) return false;
-  conteudo.assign(std::istreambuf_iterator<char>(in), {});
-  return !in.bad();
-}
-
-// Writes beside the target and renames over it, so OUT is either the old
-// file or the complete new one.
-bool GravarAtomico(const std::string& caminho, const std::string& bytes,
-                   std::string& erro) {
-  namespace fs = std::filesystem;
-  std::random_device semente;
-  const std::string nomeTemporario = caminho + ".tmp-" + std::to_string(semente());
-  const fs::path destino = CaminhoUtf8(caminho);
-  const fs::path temporario = CaminhoUtf8(nomeTemporario);
-  {
-    std::ofstream out(temporario, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      erro = "não foi possível gravar " + nomeTemporario;
-      std::error_code ignorado;
-      fs::remove(temporario, ignorado);
-      return false;
-    }
-  }
-  std::error_code ec;
-  fs::rename(temporario, destino, ec);
-  if (ec) {
-    erro = "não foi possível substituir " + caminho + ": " + ec.message();
-    fs::remove(temporario, ec);
-    return false;
-  }
-  return true;
-}
+    "  decode CHAVE        decifra um campo lido da entrada padrão\n"
+    "  importar ENTRADA... [-o SAIDA] [--lst ARQUIVO] [--autor TEXTO] [--todas]\n"
+    "                      lê citações no formato do fortune (registros separados\n"
+    "                      por '%', a última linha '-- Autor') e grava linhas\n"
+    "                      'frase<TAB>autor' em SAIDA (ou na saída padrão) e, com\n"
+    "                      --lst, um dados.lst pronto; os registros que não cabem\n"
+    "                      ficam de fora, a não ser com --todas; sem autor, TEXTO\n"
+    "                      (\"Anônimo\")\n"
+    "  pack, check e importar aceitam --fonte-frase TTF e --fonte-autor TTF (Arial\n"
+    "  Negrito e Negrito Itálico, ou as equivalentes) para medir as frases.\n";
 
 struct Contagem {
   long registros = 0;
   long defeituosas = 0;
 };
 
-// Walks the file with the program's own reader; `aCada` sees each record.
-bool PercorrerRegistros(Runtime& rt, const std::string& arquivo,
-                        std::ostream& err, Contagem& contagem,
-                        void (*aCada)(const std::string&, std::ostream&),
-                        std::ostream& out) {
+// Walks the file with the program's own reader; `aCada` sees each record
+// and its line number.
+bool PercorrerRegistros(Runtime& rt, const std::string& arquivo, std::ostream& err,
+                        Contagem& contagem,
+                        const std::function<void(const std::string&, long)>& aCada) {
   auto fso = rt.CreateFileSystemObject();
   const std::u16string caminho = Utf8ParaUtf16(arquivo);
   if (!fso->FileExists(caminho)) {
@@ -100,7 +69,7 @@ bool PercorrerRegistros(Runtime& rt, const std::string& arquivo,
       continue;
     }
     ++contagem.registros;
-    if (aCada) aCada(linha, out);
+    aCada(linha, numero);
   }
   fluxo->Close();
   if (fluxo->Failed()) {
@@ -110,25 +79,30 @@ bool PercorrerRegistros(Runtime& rt, const std::string& arquivo,
   return true;
 }
 
-void ImprimirRegistro(const std::string& registro, std::ostream& out) {
+FraseDecifrada Decifrado(const std::string& registro) {
   std::string frase = registro;
   std::string autorBruto;
   DividirRegistro(frase, autorBruto);
   const std::string autor = Decifrar(autorBruto, textos::kChaveAutor);
-  out << Cp1252ParaUtf8(Decifrar(frase, ChaveDaFrase(autor))) << '\t'
-      << Cp1252ParaUtf8(autor) << '\n';
+  return {Decifrar(frase, ChaveDaFrase(autor)), autor};
+}
+
+std::unique_ptr<Medidor> Medidor_(const LinhaDeComando& l, std::string& motivo) {
+  MedidorCriado m = CriarMedidor({l.Valor("--fonte-frase"), l.Valor("--fonte-autor")});
+  motivo = m.motivo;
+  return std::move(m.medidor);
 }
 
 }  // namespace
 
-int ComandoPack(const std::string& entrada, const std::string& saida,
-                std::ostream& err) {
-  std::string texto;
-  if (!LerArquivo(entrada, texto)) {
+int ComandoPack(const std::string& entrada, const std::string& saida, Medidor* medidor,
+                bool estrito, std::ostream& err) {
+  const std::optional<std::string> texto = LerArquivo(entrada);
+  if (!texto) {
     err << entrada << ": não foi possível ler\n";
     return kSaidaDados;
   }
-  const Empacotado pacote = Empacotar(texto);
+  const Empacotado pacote = Empacotar(*texto);
   for (const ErroDeLinha& e : pacote.erros) {
     err << entrada << ":" << e.linha << ": " << e.motivo << '\n';
   }
@@ -140,43 +114,77 @@ int ComandoPack(const std::string& entrada, const std::string& saida,
     err << entrada << ": nenhuma frase; nada foi gravado\n";
     return kSaidaDados;
   }
-  std::string erro;
-  if (!GravarAtomico(saida, pacote.bytes, erro)) {
+  if (estrito && medidor == nullptr) {
+    err << "nada foi gravado: sem medir as frases, --estrito não pode garantir que cabem\n";
+    return kSaidaDados;
+  }
+  long naoCabem = 0;
+  for (const TextosDeLinha& t : pacote.textos) {
+    if (medidor == nullptr) break;
+    if (const auto e = Medir(*medidor, t.frase, t.autor)) {
+      err << entrada << ":" << t.linha << ": não cabe no quadro: " << DescreverExcesso(*e) << '\n';
+      ++naoCabem;
+    }
+  }
+  if (estrito && naoCabem > 0) {
+    err << "nada foi gravado: " << naoCabem << " frase(s) não cabem no quadro (--estrito)\n";
+    return kSaidaDados;
+  }
+  if (const std::string erro = GravarAtomico(saida, pacote.bytes); !erro.empty()) {
     err << erro << '\n';
     return kSaidaDados;
   }
-  err << pacote.registros << " registros gravados em " << saida << '\n';
+  err << pacote.registros << " registros gravados em " << saida;
+  if (naoCabem > 0) err << "; " << naoCabem << " não cabem no quadro";
+  err << '\n';
   return kSaidaOk;
 }
 
-int ComandoList(Runtime& rt, const std::string& arquivo, std::ostream& out,
-                std::ostream& err) {
+int ComandoList(Runtime& rt, const std::string& arquivo, std::ostream& out, std::ostream& err) {
   Contagem contagem;
-  const bool lido = PercorrerRegistros(rt, arquivo, err, contagem,
-                                       ImprimirRegistro, out);
+  const bool lido =
+      PercorrerRegistros(rt, arquivo, err, contagem, [&out](const std::string& r, long) {
+        const FraseDecifrada f = Decifrado(r);
+        out << Cp1252ParaUtf8(f.frase) << '\t' << Cp1252ParaUtf8(f.autor) << '\n';
+      });
   return lido && contagem.registros > 0 ? kSaidaOk : kSaidaDados;
 }
 
-int ComandoCheck(Runtime& rt, const std::string& arquivo, std::ostream& out,
-                 std::ostream& err) {
+int ComandoCheck(Runtime& rt, const std::string& arquivo, Medidor* medidor, bool medidas,
+                 std::ostream& out, std::ostream& err) {
   Contagem contagem;
-  const bool lido = PercorrerRegistros(rt, arquivo, err, contagem, nullptr, out);
+  long naoCabem = 0;
+  const bool lido =
+      PercorrerRegistros(rt, arquivo, err, contagem, [&](const std::string& r, long linha) {
+        if (medidor == nullptr) return;
+        const FraseDecifrada f = Decifrado(r);
+        const std::string onde = "registro " + std::to_string(contagem.registros) + " (linha " +
+                                 std::to_string(linha) + "): ";
+        const Medida m = MedirRegistro(*medidor, f.frase, f.autor);
+        if (medidas) out << onde << m.linhas << " linhas, autor " << m.larguraAutor << " px\n";
+        if (const auto e = Excede(m, f.frase)) {
+          out << onde << DescreverExcesso(*e) << '\n';
+          ++naoCabem;
+        }
+      });
   out << "registros: " << contagem.registros << '\n'
       << "linhas com defeito: " << contagem.defeituosas << '\n';
+  if (medidor != nullptr) out << "n\xC3\xA3o cabem no quadro: " << naoCabem << '\n';
   if (lido && contagem.registros == 0) {
     err << arquivo << ": nenhum registro; o programa não poderia usá-lo\n";
   }
-  return lido && contagem.registros > 0 ? kSaidaOk : kSaidaDados;
+  return lido && contagem.registros > 0 && naoCabem == 0 ? kSaidaOk : kSaidaDados;
 }
 
-int ComandoDraw(Runtime& rt, const std::string& arquivo, std::ostream& out,
-                std::ostream& err) {
+int ComandoDraw(Runtime& rt, const std::string& arquivo, std::ostream& out, std::ostream& err) {
   EstadoSorteio estado;
   const Sorteio resultado =
       SortearRegistro(rt, estado, [&arquivo] { return Utf8ParaUtf16(arquivo); });
   if (resultado != Sorteio::Ok) {
     std::string mensagem = MensagemDeFalha(resultado);
-    mensagem.replace(mensagem.find("\r\n"), 2, " ");
+    if (const std::size_t quebra = mensagem.find("\r\n"); quebra != std::string::npos) {
+      mensagem = mensagem.substr(0, quebra) + ' ' + mensagem.substr(quebra + 2);
+    }
     err << arquivo << ": " << Cp1252ParaUtf8(mensagem) << '\n';
     return kSaidaDados;
   }
@@ -187,8 +195,8 @@ int ComandoDraw(Runtime& rt, const std::string& arquivo, std::ostream& out,
   return kSaidaOk;
 }
 
-int ComandoDecode(const std::string& chaveUtf8, std::istream& in,
-                  std::ostream& out, std::ostream& err) {
+int ComandoDecode(const std::string& chaveUtf8, std::istream& in, std::ostream& out,
+                  std::ostream& err) {
   const ConversaoCp1252 chave = Utf8ParaCp1252(chaveUtf8);
   if (!chave.texto) {
     err << "chave: " << chave.erro << " (caractere " << chave.coluna << ")\n";
@@ -200,13 +208,44 @@ int ComandoDecode(const std::string& chaveUtf8, std::istream& in,
 }
 
 int Executar(int argc, char** argv, Runtime& rt) {
-  const std::string comando = argc > 1 ? argv[1] : "";
-  if (comando == "pack" && argc == 4) return ComandoPack(argv[2], argv[3], std::cerr);
-  if (comando == "list" && argc == 3) return ComandoList(rt, argv[2], std::cout, std::cerr);
-  if (comando == "check" && argc == 3) return ComandoCheck(rt, argv[2], std::cout, std::cerr);
-  if (comando == "draw" && argc == 3) return ComandoDraw(rt, argv[2], std::cout, std::cerr);
-  if (comando == "decode" && argc == 3) {
-    return ComandoDecode(argv[2], std::cin, std::cout, std::cerr);
+  const std::set<std::string> fontes = {"--fonte-frase", "--fonte-autor"};
+  std::set<std::string> importar = fontes;
+  importar.insert({"-o", "--lst", "--autor"});
+  const std::map<std::string, Aceitas> aceitas = {{"pack", {fontes, {"--estrito"}}},
+                                                  {"check", {fontes, {"--medidas"}}},
+                                                  {"list", {}},
+                                                  {"draw", {}},
+                                                  {"decode", {}},
+                                                  {"importar", {importar, {"--todas"}}}};
+  const std::optional<LinhaDeComando> l =
+      LerLinhaDeComando(std::vector<std::string>(argv + std::min(argc, 1), argv + argc), aceitas);
+  const std::size_t n = l ? l->operandos.size() : 0;
+  const std::string c = l ? l->comando : "";
+  std::string motivo;
+  const bool mede = c == "pack" || c == "check" || c == "importar";
+  const std::unique_ptr<Medidor> medidor = mede && n > 0 ? Medidor_(*l, motivo) : nullptr;
+  if (mede && n > 0 && !medidor)
+    std::cerr << "aviso: as frases não serão medidas: " << motivo << '\n';
+  if (c == "pack" && n == 2) {
+    return ComandoPack(l->operandos[0], l->operandos[1], medidor.get(), l->Tem("--estrito"),
+                       std::cerr);
+  }
+  if (c == "list" && n == 1) return ComandoList(rt, l->operandos[0], std::cout, std::cerr);
+  if (c == "check" && n == 1) {
+    return ComandoCheck(rt, l->operandos[0], medidor.get(), l->Tem("--medidas"), std::cout,
+                        std::cerr);
+  }
+  if (c == "draw" && n == 1) return ComandoDraw(rt, l->operandos[0], std::cout, std::cerr);
+  if (c == "decode" && n == 1)
+    return ComandoDecode(l->operandos[0], std::cin, std::cout, std::cerr);
+  if (c == "importar" && n >= 1) {
+    OpcoesImportar o;
+    o.entradas = l->operandos;
+    o.saida = l->Valor("-o");
+    o.lst = l->Valor("--lst");
+    if (l->valores.count("--autor")) o.autor = l->Valor("--autor");
+    o.todas = l->Tem("--todas");
+    return ComandoImportar(o, medidor.get(), std::cout, std::cerr);
   }
   std::cerr << kUso;
   return kSaidaUso;

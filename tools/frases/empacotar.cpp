@@ -1,8 +1,8 @@
 #include "tools/frases/empacotar.h"
 
-#include "phrases/textos.h"
 #include "phrases/decifrar.h"
 #include "phrases/registro.h"
+#include "phrases/textos.h"
 #include "platform/cp1252.h"
 #include "tools/frases/cifrar.h"
 
@@ -74,13 +74,14 @@ LinhaEmpacotada EmpacotarLinha(std::string_view linhaUtf8) {
   if (!autor.bytes) return {std::nullopt, autor.motivo};
   const Campo autorCifrado = CifrarCampo(*autor.bytes, textos::kChaveAutor, "autor");
   if (!autorCifrado.bytes) return {std::nullopt, autorCifrado.motivo};
-  const Campo fraseCifrada = CifrarCampo(*frase.bytes, ChaveDaFrase(*autor.bytes), "texto da frase");
+  const Campo fraseCifrada =
+      CifrarCampo(*frase.bytes, ChaveDaFrase(*autor.bytes), "texto da frase");
   if (!fraseCifrada.bytes) return {std::nullopt, fraseCifrada.motivo};
   std::string registro = *fraseCifrada.bytes + std::string(kSeparador) + *autorCifrado.bytes;
   if (std::string problema = Conferir(registro, *frase.bytes, *autor.bytes); !problema.empty()) {
     return {std::nullopt, std::move(problema)};
   }
-  return {std::move(registro)};
+  return {std::move(registro), {}, *frase.bytes, *autor.bytes};
 }
 
 Empacotado Empacotar(std::string_view entradaUtf8) {
@@ -91,8 +92,7 @@ Empacotado Empacotar(std::string_view entradaUtf8) {
     ++numero;
     const std::size_t fim = entradaUtf8.find('\n');
     std::string_view linha = entradaUtf8.substr(0, fim);
-    entradaUtf8.remove_prefix(fim == std::string_view::npos ? entradaUtf8.size()
-                                                            : fim + 1);
+    entradaUtf8.remove_prefix(fim == std::string_view::npos ? entradaUtf8.size() : fim + 1);
     if (!linha.empty() && linha.back() == '\r') linha.remove_suffix(1);
     if (linha.empty()) continue;
     const LinhaEmpacotada l = EmpacotarLinha(linha);
@@ -102,6 +102,7 @@ Empacotado Empacotar(std::string_view entradaUtf8) {
     }
     resultado.bytes += *l.registro + "\r\n";
     ++resultado.registros;
+    resultado.textos.push_back({numero, l.frase, l.autor});
   }
   return resultado;
 }
