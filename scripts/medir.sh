@@ -46,7 +46,7 @@ echo "imports: $(x86_64-w64-mingw32-objdump -p build/win32/Quillora.exe | awk '/
 # The 32-bit product and its helpers under 32-bit Wine, on the desktop the
 # end-to-end tests use.
 wine_env
-require_wine32
+require_wine build/win32
 [ -n "${DISPLAY:-}" ] || start_desktop
 inspetor=build/win32/quillora-inspetor.exe
 cp build/win32/Quillora.exe build/win32/quillora-minimo.exe data/dados.lst "$work/"

@@ -8,8 +8,10 @@ SHOTS=$ROOT/build/e2e
 mkdir -p "$SHOTS"
 [ -n "${DISPLAY:-}" ] || { echo "FAIL: no desktop (run the tests through tests/e2e/run_all.sh)"; exit 1; }
 
-# The product and the helpers that drive and inspect it, all 32-bit.
-BIN=build/win32
+# The product and the helpers that drive and inspect it, all 32-bit (all
+# 64-bit where run_all.sh found that this machine has no 32-bit mode).
+BIN=${QUILLORA_E2E_BIN:-build/win32}
+BITS=${BIN#build/win}
 EXE=$BIN/Quillora.exe
 
 # Says where it failed (the line, and the lines that called it) and stops.

@@ -6,10 +6,12 @@ set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib.sh"
 cd "$ROOT"
 wine_env
-require_wine32
+QUILLORA_E2E_BIN=$(runnable_build)
+export QUILLORA_E2E_BIN
+require_wine "$QUILLORA_E2E_BIN"
 start_desktop
 trap 'stop_desktop; "$WINESERVER" -k 2>/dev/null || true' EXIT
-echo "desktop: IceWM on $DISPLAY; product: build/win32/Quillora.exe under $WINE"
+echo "desktop: IceWM on $DISPLAY; program: $QUILLORA_E2E_BIN/Quillora.exe under $WINE"
 passed=0 failed=0
 testes=(tests/e2e/test_*.sh)
 [ $# -gt 0 ] && testes=("${@/#/tests/e2e/}") && testes=("${testes[@]/%/.sh}")

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The 32-bit installer installs silently for the current user, the installed
+# The 32-bit installer (the 64-bit one where the suite runs the 64-bit
+# build) installs silently for the current user, the installed
 # program starts from its folder and shows its board, and the uninstaller
 # asks the copy it installed to close, waits for it and removes every file,
 # shortcut and key that the installer made; a copy run from elsewhere goes
@@ -10,7 +11,7 @@ scripts/release.sh >/dev/null
 versao=$(versao_produto)
 
 install() {
-  "$WINE" "build/release/Quillora-$versao-instalador-32bits.exe" /S
+  "$WINE" "build/release/Quillora-$versao-instalador-${BITS}bits.exe" /S
   pasta=$(find "$WINEPREFIX/drive_c/users" -type d -path '*AppData/Local/Programs/Quillora' | head -1)
   [ -n "$pasta" ] || fail "nothing installed under the user's programs folder"
 }
@@ -23,7 +24,7 @@ install
 for f in Quillora.exe dados.lst Desinstalar.exe; do
   [ -f "$pasta/$f" ] || fail "$f not installed"
 done
-cmp "$pasta/Quillora.exe" "$EXE" || fail "the installed program is not the 32-bit product"
+cmp "$pasta/Quillora.exe" "$EXE" || fail "the installed program is not the ${BITS}-bit build"
 atalho=$(find "$WINEPREFIX/drive_c/users" -path '*Start Menu/Programs/Quillora/Quillora.lnk' | head -1)
 [ -n "$atalho" ] || fail "no Start-menu shortcut"
 "$WINE" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillora' >/dev/null 2>&1 ||
