@@ -16,7 +16,9 @@ run() {
 }
 run "$tool" pack "$data/frases.txt" "$work/dados.lst"
 run "$tool" list "$work/dados.lst"
-run "$tool" check "$work/dados.lst"
+run "$tool" check --medidas "$work/dados.lst"
+run "$tool" importar "$data/../tests/tools/fortune/atribuicoes.txt" \
+  "$data/../tests/tools/fortune/latin1.txt" --lst "$work/importado.lst"
 run "$tool" draw "$work/dados.lst"
 run "$tool" check "$work/missing.lst"
 printf 'AAAAAAA' >"$work/field"
