@@ -88,6 +88,16 @@ wine_env() {
   fi
 }
 
+# Wine's display scale, in dots per inch, for the programs started after it
+# (the Wine server restarted, as a change of scale needs).
+wine_set_dpi() {
+  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  "$WINE" reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+    /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  "$WINESERVER" -k 2>/dev/null || true
+  "$WINESERVER" -w
+}
+
 # The Windows build this machine runs: the 32-bit product, or, on a machine
 # with no 32-bit mode, the 64-bit build of the same sources, said loudly.
 runnable_build() {
@@ -98,9 +108,9 @@ runnable_build() {
   cat >&2 <<'AVISO'
 ########################################################################
 WARNING: this machine cannot run 32-bit code (the 32-bit Wine loader does
-not start: "Exec format error"). The end-to-end suite runs the 64-bit
-build of the same sources under wine64 instead; the 32-bit product itself
-is NOT exercised on this machine.
+not start: "Exec format error"). The 64-bit build of the same sources runs
+under wine64 instead, for the program and the end-to-end suite alike; the
+32-bit product itself is NOT exercised on this machine.
 ########################################################################
 AVISO
   echo build/win64

@@ -52,11 +52,7 @@ inspetor=build/win32/quillora-inspetor.exe
 cp build/win32/Quillora.exe build/win32/quillora-minimo.exe data/dados.lst "$work/"
 
 set_dpi() {
-  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-  "$WINE" reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
-    /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-  "$WINESERVER" -k 2>/dev/null || true
-  "$WINESERVER" -w
+  wine_set_dpi "$1"
   "$WINE" "$inspetor" 0 >/dev/null 2>&1 || true  # the Wine server warm
 }
 

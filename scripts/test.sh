@@ -37,5 +37,5 @@ build_preset win32
 build_preset win64
 tests/windows/check_imports.sh build/win32 build/win64
 
-echo "== end to end: the 32-bit product under Wine on an IceWM desktop"
+echo "== end to end: the 32-bit product (or, where the machine has no 32-bit mode, the 64-bit build) under Wine on an IceWM desktop"
 tests/e2e/run_all.sh

@@ -14,6 +14,14 @@ BIN=${QUILLORA_E2E_BIN:-build/win32}
 BITS=${BIN#build/win}
 EXE=$BIN/Quillora.exe
 
+# A command that fails outside a check stops the test too (set -e): say
+# which, where a failure would otherwise end the test without a word. Only
+# the test's own shell speaks: a program started in the background may end
+# as it likes.
+set -E
+trap 'e2e_status=$?; [[ $- == *e* && $BASHPID == "$$" ]] &&
+  echo "FAIL (${BASH_SOURCE[0]##*/}:$LINENO): \"$BASH_COMMAND\" exited $e2e_status"' ERR
+
 # Says where it failed (the line, and the lines that called it) and stops.
 fail() {
   local where="" i
@@ -70,7 +78,12 @@ board_lacks() { ! inspect | grep -qx "$1"; }
 
 field() { echo "$2" | awk -v k="$1" -F= '$1 == k {print $2; exit}'; }
 
-stop_wine() { "$WINESERVER" -k 2>/dev/null || true; }
+# Ends every Wine process and waits until the server is gone: a program
+# started while it is still going down may find no server to talk to.
+stop_wine() {
+  "$WINESERVER" -k 2>/dev/null || true
+  "$WINESERVER" -w 2>/dev/null || true
+}
 
 # --- the mail program stand-in: records each address the shell hands over ---
 register_recorder() {

@@ -18,6 +18,7 @@ testes=(tests/e2e/test_*.sh)
 for t in "${testes[@]}"; do
   if bash "$t"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $t"; fi
   "$WINESERVER" -k 2>/dev/null || true
+  "$WINESERVER" -w 2>/dev/null || true
 done
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

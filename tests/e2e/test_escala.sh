@@ -11,14 +11,7 @@ source "$(dirname "$0")/lib_e2e.sh"
 register_recorder
 gen=$(mktemp -d)
 
-set_dpi() {
-  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-  "$WINE" reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
-    /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-  "$WINESERVER" -k 2>/dev/null || true
-  "$WINESERVER" -w
-}
-trap 'set_dpi 96; rm -rf "$gen"' EXIT
+trap 'wine_set_dpi 96; rm -rf "$gen"' EXIT
 
 # Twips to pixels at the scale, to the nearest.
 px() { echo $(((2 * $1 * dpi + 1440) / 2880)); }
@@ -98,7 +91,7 @@ stop_wine
 rm -rf "$dir"
 
 for dpi in 120 144 192; do
-  set_dpi "$dpi"
+  wine_set_dpi "$dpi"
   start_with "$gen/uma.lst" 1linha
   width=$(echo "$report" | awk '/^screen=/ {split($0, a, "[= ]"); print a[2]}')
   # Placed at the right edge in the design's width, then picture-sized.

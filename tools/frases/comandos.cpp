@@ -89,10 +89,41 @@ FraseDecifrada Decifrado(const std::string& registro) {
   return {Decifrar(frase, ChaveDaFrase(autor)), autor};
 }
 
-std::unique_ptr<Medidor> Medidor_(const LinhaDeComando& l, std::string& motivo) {
+// The board's measure, for the commands that take one; without it they go
+// on unmeasured, and say so.
+std::unique_ptr<Medidor> MedidorDoComando(const LinhaDeComando& l) {
   MedidorCriado m = CriarMedidor({l.Valor("--fonte-frase"), l.Valor("--fonte-autor")});
-  motivo = m.motivo;
+  if (!m.medidor) std::cerr << "aviso: as frases não serão medidas: " << m.motivo << '\n';
   return std::move(m.medidor);
+}
+
+OpcoesImportar OpcoesDeImportar(const LinhaDeComando& l) {
+  OpcoesImportar o;
+  o.entradas = l.operandos;
+  o.saida = l.Valor("-o");
+  o.lst = l.Valor("--lst");
+  if (l.valores.count("--autor")) o.autor = l.Valor("--autor");
+  o.todas = l.Tem("--todas");
+  return o;
+}
+
+// The command's exit status, or nothing when its operands are wrong.
+std::optional<int> Comando(const LinhaDeComando& l, Runtime& rt) {
+  const std::string& c = l.comando;
+  const std::vector<std::string>& op = l.operandos;
+  if (c == "list" && op.size() == 1) return ComandoList(rt, op[0], std::cout, std::cerr);
+  if (c == "draw" && op.size() == 1) return ComandoDraw(rt, op[0], std::cout, std::cerr);
+  if (c == "decode" && op.size() == 1) return ComandoDecode(op[0], std::cin, std::cout, std::cerr);
+  const bool pack = c == "pack" && op.size() == 2;
+  const bool check = c == "check" && op.size() == 1;
+  const bool importar = c == "importar" && !op.empty();
+  if (!pack && !check && !importar) return std::nullopt;
+  const std::unique_ptr<Medidor> medidor = MedidorDoComando(l);
+  if (pack) return ComandoPack(op[0], op[1], medidor.get(), l.Tem("--estrito"), std::cerr);
+  if (check) {
+    return ComandoCheck(rt, op[0], medidor.get(), l.Tem("--medidas"), std::cout, std::cerr);
+  }
+  return ComandoImportar(OpcoesDeImportar(l), medidor.get(), std::cout, std::cerr);
 }
 
 }  // namespace
@@ -221,34 +252,7 @@ int Executar(int argc, char** argv, Runtime& rt) {
                                                   {"importar", {importar, {"--todas"}}}};
   const std::optional<LinhaDeComando> l =
       LerLinhaDeComando(std::vector<std::string>(argv + std::min(argc, 1), argv + argc), aceitas);
-  const std::size_t n = l ? l->operandos.size() : 0;
-  const std::string c = l ? l->comando : "";
-  std::string motivo;
-  const bool mede = c == "pack" || c == "check" || c == "importar";
-  const std::unique_ptr<Medidor> medidor = mede && n > 0 ? Medidor_(*l, motivo) : nullptr;
-  if (mede && n > 0 && !medidor)
-    std::cerr << "aviso: as frases não serão medidas: " << motivo << '\n';
-  if (c == "pack" && n == 2) {
-    return ComandoPack(l->operandos[0], l->operandos[1], medidor.get(), l->Tem("--estrito"),
-                       std::cerr);
-  }
-  if (c == "list" && n == 1) return ComandoList(rt, l->operandos[0], std::cout, std::cerr);
-  if (c == "check" && n == 1) {
-    return ComandoCheck(rt, l->operandos[0], medidor.get(), l->Tem("--medidas"), std::cout,
-                        std::cerr);
-  }
-  if (c == "draw" && n == 1) return ComandoDraw(rt, l->operandos[0], std::cout, std::cerr);
-  if (c == "decode" && n == 1)
-    return ComandoDecode(l->operandos[0], std::cin, std::cout, std::cerr);
-  if (c == "importar" && n >= 1) {
-    OpcoesImportar o;
-    o.entradas = l->operandos;
-    o.saida = l->Valor("-o");
-    o.lst = l->Valor("--lst");
-    if (l->valores.count("--autor")) o.autor = l->Valor("--autor");
-    o.todas = l->Tem("--todas");
-    return ComandoImportar(o, medidor.get(), std::cout, std::cerr);
-  }
+  if (const std::optional<int> status = l ? Comando(*l, rt) : std::nullopt) return *status;
   std::cerr << kUso;
   return kSaidaUso;
 }
