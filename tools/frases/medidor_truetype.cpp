@@ -8,6 +8,7 @@
 #include <iterator>
 #include <vector>
 
+#include "board/rotulos_quadro.h"
 #include "platform/cp1252.h"
 #include "tools/frases/medida.h"
 #include "tools/frases/quebra.h"
@@ -19,10 +20,9 @@
 namespace quillora {
 namespace {
 
-// Arial Bold at 9.75 points and Arial Bold Italic at 9, at 96 dots per
-// inch: the em in pixels, as the system makes the fonts.
-constexpr int kEmFrase = 13;
-constexpr int kEmAutor = 12;
+// A label's em in pixels at 96 dots per inch, as the system makes its font
+// (13 for the phrase, 12 for the author).
+int EmPixels(const Fonte& fonte) { return static_cast<int>(std::lround(fonte.pontos * 96 / 72.0)); }
 
 const char* const kArialNegrito[] = {
     "/usr/share/fonts/truetype/msttcorefonts/Arial_Bold.ttf",
@@ -118,8 +118,12 @@ MedidorCriado CriarMedidor(const OpcoesMedida& opcoes) {
             "fonts-liberation ou indique --fonte-frase e --fonte-autor"};
   }
   auto medidor = std::make_unique<MedidorTrueType>();
-  if (!medidor->frase.Carregar(frase, kEmFrase)) return {nullptr, frase + ": fonte ilegível"};
-  if (!medidor->autor.Carregar(autor, kEmAutor)) return {nullptr, autor + ": fonte ilegível"};
+  if (!medidor->frase.Carregar(frase, EmPixels(kFonteFrase))) {
+    return {nullptr, frase + ": fonte ilegível"};
+  }
+  if (!medidor->autor.Carregar(autor, EmPixels(kFonteAutor))) {
+    return {nullptr, autor + ": fonte ilegível"};
+  }
   return {std::move(medidor)};
 }
 
