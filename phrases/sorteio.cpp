@@ -88,11 +88,15 @@ void FecharArquivos(EstadoSorteio& estado) {
   estado.fso.reset();
 }
 
-FraseDecifrada DecifrarRegistro(const EstadoSorteio& estado) {
+FraseDecifrada DecifrarCampos(const std::string& fraseBruta, const std::string& autorBruto) {
   FraseDecifrada saida;
-  saida.autor = Decifrar(estado.autorBruto, textos::kChaveAutor);
-  saida.frase = Decifrar(estado.linhaRegistro, ChaveDaFrase(saida.autor));
+  saida.autor = Decifrar(autorBruto, textos::kChaveAutor);
+  saida.frase = Decifrar(fraseBruta, ChaveDaFrase(saida.autor));
   return saida;
+}
+
+FraseDecifrada DecifrarRegistro(const EstadoSorteio& estado) {
+  return DecifrarCampos(estado.linhaRegistro, estado.autorBruto);
 }
 
 std::string MensagemDeFalha(Sorteio falha) {

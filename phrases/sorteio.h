@@ -42,6 +42,8 @@ struct FraseDecifrada {
   std::string autor;
 };
 // Author with the fixed key, then phrase with characters 2-4 of the author.
+FraseDecifrada DecifrarCampos(const std::string& fraseBruta, const std::string& autorBruto);
+// The same for the record the draw left.
 FraseDecifrada DecifrarRegistro(const EstadoSorteio& estado);
 
 // The two-line text of the message box for a failed draw.

@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "board/rotulos_quadro.h"
-#include "phrases/decifrar.h"
 #include "phrases/registro.h"
+#include "phrases/sorteio.h"
 #include "platform/cp1252.h"
 #include "platform/utf8.h"
 #include "platform/escala.h"
@@ -37,8 +37,9 @@ int main(int argc, char** argv) {
     if (!quillora::TemSeparador(linha)) continue;
     ++registros;
     quillora::DividirRegistro(linha, autor);
-    const std::string autorClaro = quillora::Decifrar(autor, "Lumen");
-    const std::string frase = quillora::Decifrar(linha, quillora::ChaveDaFrase(autorClaro));
+    const quillora::FraseDecifrada lido = quillora::DecifrarCampos(linha, autor);
+    const std::string& autorClaro = lido.autor;
+    const std::string& frase = lido.frase;
     const int dpi = escala.PontosPorPolegadaY();
     const int linhas =
         ws.AlturaTexto(frase, fraseFonte, dpi, larguraFrase) / ws.AlturaLinha(fraseFonte, dpi);

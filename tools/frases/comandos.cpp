@@ -85,8 +85,7 @@ FraseDecifrada Decifrado(const std::string& registro) {
   std::string frase = registro;
   std::string autorBruto;
   DividirRegistro(frase, autorBruto);
-  const std::string autor = Decifrar(autorBruto, textos::kChaveAutor);
-  return {Decifrar(frase, ChaveDaFrase(autor)), autor};
+  return DecifrarCampos(frase, autorBruto);
 }
 
 // The board's measure, for the commands that take one; without it they go

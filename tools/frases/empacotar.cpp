@@ -1,6 +1,7 @@
 #include "tools/frases/empacotar.h"
 
 #include "phrases/decifrar.h"
+#include "phrases/sorteio.h"
 #include "phrases/registro.h"
 #include "phrases/textos.h"
 #include "platform/cp1252.h"
@@ -44,8 +45,8 @@ std::string Conferir(const std::string& registro, const std::string& frase,
       PosicaoSeparador(registro) != linha.size() + 1) {
     return "a frase cifrada conteria o separador";
   }
-  const std::string autorLido = Decifrar(autorBruto, textos::kChaveAutor);
-  if (autorLido != autor || Decifrar(linha, ChaveDaFrase(autorLido)) != frase) {
+  const FraseDecifrada lido = DecifrarCampos(linha, autorBruto);
+  if (lido.autor != autor || lido.frase != frase) {
     return "o registro não volta ao texto original";
   }
   return {};

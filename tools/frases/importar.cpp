@@ -2,7 +2,6 @@
 // into phrase lines, or into a finished dados.lst.
 #include <ostream>
 
-#include "platform/cp1252.h"
 #include "tools/frases/arquivos.h"
 #include "tools/frases/comandos.h"
 #include "tools/frases/empacotar.h"
